@@ -1,0 +1,221 @@
+#include "app/controller.h"
+
+#include "referral/exitwindow.h"
+#include "ui/aboutbox.h"
+#include "ui/promotion.h"
+#include "ui/questionwindow.h"
+#include "ui/resultwindow.h"
+#include "web/reminder.h"
+
+#include <exception>
+
+namespace tavrisk {
+
+namespace {
+
+const QString StartupName = QStringLiteral("startup");
+const QString MainName = QStringLiteral("frmMain");
+const QString DisplayName = QStringLiteral("frmDisplay");
+const QString ExitName = QStringLiteral("frmNagScreen2");
+
+// A step that fails is abandoned and the sequence goes on with the next one.
+template <typename Step> void attempt(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace
+
+QString alreadyRunningMessage()
+{
+    return QStringLiteral("Application is already running");
+}
+
+Controller::Controller(Services &services)
+    : m_services(services), m_pages(services.opener), m_registry(services.end),
+      m_referral(services.messages, services.opener)
+{}
+
+Controller::~Controller()
+{
+    delete m_main;
+    delete m_display;
+    delete m_exit;
+}
+
+ui::QuestionWindow *Controller::question() const
+{
+    return m_main;
+}
+
+ui::ResultWindow *Controller::result() const
+{
+    return m_display;
+}
+
+ui::ExitWindow *Controller::exitWindow() const
+{
+    return m_exit;
+}
+
+void Controller::startup()
+{
+    // The invisible start-up window is first in load order; unloading it ends the program.
+    m_registry.loaded(StartupName, [this] { EndProgram(); });
+
+    if (!m_services.instance.acquire()) {
+        m_services.messages.show(alreadyRunningMessage(), text::appTitle(),
+                                 MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+        EndProgram();
+        return;
+    }
+    attempt([this] { m_services.random.seedFromClock(); });
+    attempt([this] { CheckUpdateReminder(m_services); });
+    attempt([this] { showQuestionWindow(); });
+    attempt([this] { CoBrand_Randomize(); });
+}
+
+void Controller::wireMainForm(ui::MainForm *form, const QString &name)
+{
+    connect(form, &ui::MainForm::pageRequested, this,
+            [this](Page page) { m_pages.OpenPage(page); });
+    connect(form, &ui::MainForm::aboutRequested, this, &Controller::showAbout);
+    connect(form, &ui::FormWindow::unloading, this, [this, name] { mainFormUnloading(name); });
+    m_registry.loaded(name, [form = QPointer<ui::MainForm>(form)] {
+        if (form)
+            form->close();
+    });
+}
+
+ui::QuestionWindow *Controller::loadQuestionWindow()
+{
+    if (!m_main) {
+        m_main = new ui::QuestionWindow;
+        connect(m_main, &ui::QuestionWindow::nextClicked, this, &Controller::next);
+        wireMainForm(m_main, MainName);
+    }
+    return m_main;
+}
+
+ui::ResultWindow *Controller::loadResultWindow()
+{
+    if (!m_display) {
+        m_display = new ui::ResultWindow;
+        connect(m_display, &ui::ResultWindow::backClicked, this, &Controller::back);
+        wireMainForm(m_display, DisplayName);
+    }
+    return m_display;
+}
+
+ui::ExitWindow *Controller::loadExitWindow()
+{
+    if (!m_exit) {
+        m_services.random.seedFromClock();
+        const int support = supportTextIndex(m_services.random.next());
+        m_exit = new ui::ExitWindow(support, m_services.messages);
+        connect(m_exit, &ui::ExitWindow::pageRequested, this,
+                [this](Page page) { m_pages.OpenPage(page); });
+        connect(m_exit, &ui::ExitWindow::submitClicked, this,
+                [this] { m_referral.submit(m_exit->fieldTexts()); });
+        connect(m_exit, &ui::FormWindow::unloading, this, [this] {
+            m_registry.unloading(ExitName);
+            m_exit = nullptr;
+            EndProgram();
+            m_registry.unloaded(ExitName);
+        });
+        m_registry.loaded(ExitName, [w = QPointer<ui::ExitWindow>(m_exit)] {
+            if (w)
+                w->close();
+        });
+    }
+    return m_exit;
+}
+
+void Controller::mainFormUnloading(const QString &name)
+{
+    m_registry.unloading(name);
+    // The window is destroyed once its close is done; forget it now so a
+    // window shown again starts from its definition.
+    if (name == MainName)
+        m_main = nullptr;
+    else
+        m_display = nullptr;
+    attempt([this] { loadExitWindow()->showOnTop(); });
+    m_registry.unloaded(name);
+}
+
+void Controller::showQuestionWindow()
+{
+    ui::QuestionWindow *window = loadQuestionWindow();
+    window->centreOnScreen();
+    window->show();
+    window->activateWindow();
+}
+
+void Controller::next()
+{
+    ui::QuestionWindow *window = m_main;
+    if (!window)
+        return;
+    QuestionScreen screen = window->screen();
+    ResultLines lines;
+    switch (NextClick(m_state, screen, lines)) {
+    case NextOutcome::Ignored:
+        return;
+    case NextOutcome::GaveUp:
+        window->display(screen);
+        return;
+    case NextOutcome::Result:
+        break;
+    }
+    ui::ResultWindow *display = loadResultWindow();
+    display->setLines(lines);
+    window->close();
+    loadExitWindow()->hide();
+    display->centreOnScreen();
+    display->show();
+    display->activateWindow();
+}
+
+void Controller::back()
+{
+    m_state.reset();
+    if (m_display)
+        m_display->close();
+    showQuestionWindow();
+    loadExitWindow()->hide();
+}
+
+void Controller::showAbout()
+{
+    ui::AboutBox box;
+    connect(&box, &ui::AboutBox::pageRequested, this, [this](Page page) { m_pages.OpenPage(page); });
+    box.exec();
+}
+
+void Controller::CoBrand_Randomize()
+{
+    m_coBrandNumber = tavrisk::coBrandNumber(m_services.random.next());
+    if (!m_main)
+        return;
+    switch (coBrandOutcome(m_coBrandNumber)) {
+    case OfferInFront::CoBrand:
+        m_main->bringToFront(m_main->coBrandLabel());
+        break;
+    case OfferInFront::FullBrand:
+        m_main->bringToFront(m_main->fullBrandLabel());
+        break;
+    case OfferInFront::AsDefined:
+        break;
+    }
+}
+
+void Controller::EndProgram()
+{
+    m_registry.EndProgram();
+}
+
+} // namespace tavrisk

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/services.h"
+#include "app/windowregistry.h"
+#include "referral/referral.h"
+#include "test/testrun.h"
+#include "web/pages.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace tavrisk::ui {
+class QuestionWindow;
+class ResultWindow;
+class ExitWindow;
+class MainForm;
+} // namespace tavrisk::ui
+
+namespace tavrisk {
+
+// The windows' life cycle in one place: each window is created on first use
+// and loses its state when it unloads; the start-up sequence, the moves
+// between the two main windows, and the one road out through EndProgram.
+class Controller : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Controller(Services &services);
+    ~Controller() override;
+
+    void startup();
+
+    // Loaded windows, or null; the accessors below these create on first use.
+    ui::QuestionWindow *question() const;
+    ui::ResultWindow *result() const;
+    ui::ExitWindow *exitWindow() const;
+
+    ui::QuestionWindow *loadQuestionWindow();
+    ui::ResultWindow *loadResultWindow();
+    ui::ExitWindow *loadExitWindow();
+
+    void next();
+    void back();
+    void showAbout();
+    void CoBrand_Randomize();
+    void EndProgram();
+
+    const TestState &testState() const { return m_state; }
+    const WindowRegistry &registry() const { return m_registry; }
+    const ModTellAFriend &referral() const { return m_referral; }
+    int coBrandNumber() const { return m_coBrandNumber; }
+
+private:
+    void wireMainForm(ui::MainForm *form, const QString &name);
+    void mainFormUnloading(const QString &name);
+    void showQuestionWindow();
+
+    Services &m_services;
+    ModHelp m_pages;
+    WindowRegistry m_registry;
+    ModTellAFriend m_referral;
+    TestState m_state;
+    int m_coBrandNumber = 0;
+    QPointer<ui::QuestionWindow> m_main;
+    QPointer<ui::ResultWindow> m_display;
+    QPointer<ui::ExitWindow> m_exit;
+};
+
+QString alreadyRunningMessage();
+
+} // namespace tavrisk

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <array>
+
+namespace tavrisk {
+
+class MessageBoxes;
+class UrlOpener;
+
+// The five form fields in capture order.
+enum class ReferField { Name, Email, Message, FriendName, FriendEmail };
+inline constexpr int ReferFieldCount = 5;
+
+QString placeholder(ReferField field);
+// The text a field holds before the user touches it.
+QString initialText(ReferField field);
+
+// Leading and trailing space characters only; tabs and line breaks stay.
+QString trimSpaces(const QString &text);
+
+// The hint rule as focus enters and leaves a field.
+QString placeholderOnEnter(const QString &text, ReferField field);
+QString placeholderOnLeave(const QString &text, ReferField field);
+
+QString spaceRefusedMessage();
+
+// "taf1".."taf5" plus taf6, each value percent-encoded (RFC 3986) so it
+// reaches the site exactly as captured.
+QUrl referralAddress(const std::array<QString, ReferFieldCount> &values);
+
+// Index 0..3 of the support text for a draw r in [0, 1).
+int supportTextIndex(float r);
+QString supportText(int index);
+QString promotionParagraph();
+QString visitSiteCaption();
+
+// The refer-a-friend submission: capture, checks in their order, the address.
+class ModTellAFriend
+{
+public:
+    ModTellAFriend(MessageBoxes &messages, UrlOpener &opener)
+        : m_messages(messages), m_opener(opener)
+    {}
+
+    // The click on "Refer A Friend Now", with the fields' texts as they stand.
+    void submit(const std::array<QString, ReferFieldCount> &fieldTexts);
+
+    const std::array<QString, ReferFieldCount> &captured() const { return m_captured; }
+    QUrl lastAddress() const { return m_address; }
+
+    // Steps of the submission, each returning the message that stops it (or nothing).
+    static QString checkAddresses(const std::array<QString, ReferFieldCount> &values);
+    static QString checkCompleteness(const std::array<QString, ReferFieldCount> &values);
+
+private:
+    void SubmitReferral();
+    void OpenReferralPage();
+    void fail(const QString &message);
+
+    MessageBoxes &m_messages;
+    UrlOpener &m_opener;
+    std::array<QString, ReferFieldCount> m_captured;
+    QUrl m_address;
+};
+
+} // namespace tavrisk

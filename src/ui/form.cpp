@@ -1,0 +1,179 @@
+#include "ui/form.h"
+
+#include "test/content.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavrisk::ui {
+
+QFont verdana(qreal points, bool bold, bool underline)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::Button, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    pal.setColor(QPalette::Text, colour);
+    widget->setPalette(pal);
+}
+
+QString shownLines(const QString &text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+static void placeLabel(QLabel *label, const char *name, const QString &text, const QRect &rect,
+                       const QFont &font, const QColor &foreground, bool wrap, bool autoSize)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    label->setFont(font);
+    setForeground(label, foreground);
+    label->setText(text);
+    label->setGeometry(rect);
+    if (autoSize)
+        label->resize(label->sizeHint());
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                 const QFont &font, const QColor &foreground, bool wrap, bool autoSize)
+{
+    auto *label = new QLabel(parent);
+    placeLabel(label, name, text, rect, font, foreground, wrap, autoSize);
+    return label;
+}
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                   const QFont &font, const QColor &foreground, bool hand)
+{
+    auto *label = new LinkLabel(parent);
+    placeLabel(label, name, text, rect, font, foreground, true, false);
+    if (hand)
+        label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption,
+                       const QRect &rect, const QFont &font, const QColor &face)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(font);
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    if (face.isValid()) {
+        QPalette pal = button->palette();
+        pal.setColor(QPalette::Button, face);
+        pal.setColor(QPalette::ButtonText, Qt::black);
+        button->setPalette(pal);
+    }
+    return button;
+}
+
+FormWindow::FormWindow(const char *name, int clientWidthTwips, int clientHeightTwips,
+                       const QColor &background)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_client(new QWidget(this))
+{
+    setObjectName(QLatin1String(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(text::windowCaption());
+    setWindowIcon(programIcon());
+    setFont(verdana(8.25));
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
+    if (background.isValid())
+        setBackground(m_client, background);
+    setCentralWidget(m_client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormWindow::centreOnScreen()
+{
+    adjustSize();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT unloading();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & ~(Qt::KeypadModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    QPushButton *target = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        target = m_cancel;
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        target = qobject_cast<QPushButton *>(focusWidget());
+        if (!target || !target->isEnabled())
+            target = m_default;
+    }
+    if (target && target->isVisible() && target->isEnabled()) {
+        target->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+QIcon programIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 32, 48, 64, 128})
+            i.addFile(QStringLiteral(":/icons/tavrisk-%1.png").arg(size), QSize(size, size));
+        return i;
+    }();
+    return icon;
+}
+
+} // namespace tavrisk::ui

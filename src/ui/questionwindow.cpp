@@ -1,0 +1,84 @@
+#include "ui/questionwindow.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tavrisk::ui {
+
+QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
+{
+    QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 7860, 615), colour::Pink);
+    addBanner(top, twipsRect(120, 135, 7560, 585));
+
+    auto *panel = new QFrame(client());
+    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setGeometry(twipsRect(0, 600, 7860, 5295));
+    setBackground(panel, colour::Orange);
+
+    const QFont bold = verdana(8.25, true);
+    LinkLabel *title = addLink(panel, "Label2", text::titleLabel(), twipsRect(120, 240, 7575, 375),
+                               bold, Qt::black, false);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Looks like plain text, yet opens the fully-branded page.
+    connectLink(title, Page::FullBrand);
+    addLabel(panel, "Label1", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
+             true);
+    m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
+                         colour::Blue, true);
+
+    auto *group = new QButtonGroup(this);
+    for (int i = 0; i < AnimalCount; ++i) {
+        auto *option = new QRadioButton(panel);
+        option->setObjectName(QStringLiteral("optAnimal%1").arg(i));
+        option->setFont(bold);
+        option->setGeometry(twipsRect(480, 2400 + 480 * i, 6855, 375));
+        setBackground(option, colour::Pink);
+        setForeground(option, colour::Maroon);
+        group->addButton(option, i);
+        m_options[i] = option;
+    }
+
+    m_next = addButton(panel, "cmdNext", text::nextCaption(), twipsRect(5040, 4800, 2295, 375),
+                       bold, colour::Silver);
+    connect(m_next, &QPushButton::clicked, this, &QuestionWindow::nextClicked);
+
+    QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5880, 7860, 855), colour::Pink);
+    addExitButton(bottom, twipsRect(6480, 240, 1260, 465));
+    addOffers(bottom, 120, 160);
+    bottom->raise();
+
+    setTabOrder(exitButton(), m_options[0]);
+    for (int i = 1; i < AnimalCount; ++i)
+        setTabOrder(m_options[i - 1], m_options[i]);
+    setTabOrder(m_options[AnimalCount - 1], m_next);
+
+    display(QuestionScreen::design());
+    exitButton()->setFocus();
+}
+
+QuestionScreen QuestionWindow::screen() const
+{
+    QuestionScreen s = m_shown;
+    for (int i = 0; i < AnimalCount; ++i) {
+        if (m_options[i]->isChecked())
+            s.selected = i;
+    }
+    return s;
+}
+
+void QuestionWindow::display(const QuestionScreen &screen)
+{
+    m_shown = screen;
+    for (int i = 0; i < AnimalCount; ++i) {
+        m_options[i]->setText(screen.captions[i]);
+        m_options[i]->setVisible(screen.visible[i]);
+    }
+    m_options.at(screen.selected)->setChecked(true);
+    m_message->setText(shownLines(screen.message));
+    m_next->setText(screen.nextCaption);
+}
+
+} // namespace tavrisk::ui

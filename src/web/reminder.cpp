@@ -1,0 +1,111 @@
+#include "web/reminder.h"
+
+#include "app/services.h"
+#include "test/content.h"
+#include "web/pages.h"
+
+#include <QRegularExpression>
+
+namespace tavrisk {
+
+namespace {
+
+const QString DurationKey = QStringLiteral("Duration");
+constexpr int ReminderDays = 14;
+
+// A lone "yy" (not part of "yyyy") in a date format.
+const QRegularExpression &twoDigitYear()
+{
+    static const QRegularExpression re(QStringLiteral("(?<!y)yy(?!y)"));
+    return re;
+}
+
+QDate nearestCentury(QDate parsed, QDate today)
+{
+    const int yy = parsed.year() % 100;
+    const int century = today.year() - today.year() % 100;
+    QDate best;
+    for (int c : {century - 100, century, century + 100}) {
+        const QDate candidate(c + yy, parsed.month(), parsed.day());
+        if (!candidate.isValid())
+            continue;
+        if (!best.isValid() || qAbs(candidate.daysTo(today)) < qAbs(best.daysTo(today)))
+            best = candidate;
+    }
+    return best;
+}
+
+} // namespace
+
+QString shortDateFormat(const QLocale &locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    format.replace(twoDigitYear(), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString dateToText(QDate date, const QLocale &locale)
+{
+    return locale.toString(date, shortDateFormat(locale));
+}
+
+std::optional<QDate> textToDate(const QString &text, const QLocale &locale, QDate today)
+{
+    const QDate full = locale.toDate(text, shortDateFormat(locale));
+    if (full.isValid())
+        return full;
+    const QString own = locale.dateFormat(QLocale::ShortFormat);
+    if (own.contains(twoDigitYear())) {
+        const QDate twoDigit = locale.toDate(text, own);
+        if (twoDigit.isValid())
+            return nearestCentury(twoDigit, today);
+    }
+    return std::nullopt;
+}
+
+ReminderAction reminderAction(const QString &stored, const QLocale &locale, QDate today)
+{
+    if (stored.isEmpty())
+        return ReminderAction::RecordToday;
+    const std::optional<QDate> recorded = textToDate(stored, locale, today);
+    // An unreadable text would otherwise silence the reminder for good.
+    if (!recorded)
+        return ReminderAction::RecordToday;
+    const qint64 n = today.daysTo(*recorded);
+    return (n >= -ReminderDays && n <= ReminderDays) ? ReminderAction::Nothing
+                                                     : ReminderAction::Ask;
+}
+
+QString updateQuestion()
+{
+    return QStringLiteral("There maybe an update to this software available\r"
+                          "Do you want to check for an update?");
+}
+
+void CheckUpdateReminder(Services &services)
+{
+    const std::optional<QString> stored = services.settings.ReadSetting(DurationKey);
+    if (!stored)
+        return;
+    const QDate today = services.clock.today();
+    const QLocale locale = services.clock.locale();
+    const QString todayText = dateToText(today, locale);
+    switch (reminderAction(*stored, locale, today)) {
+    case ReminderAction::Nothing:
+        return;
+    case ReminderAction::RecordToday:
+        services.settings.WriteSetting(DurationKey, todayText);
+        return;
+    case ReminderAction::Ask:
+        break;
+    }
+    const auto answer = services.messages.show(updateQuestion(), text::appTitle(),
+                                               MessageBoxes::Icon::Information,
+                                               MessageBoxes::Buttons::YesNo);
+    if (!services.settings.WriteSetting(DurationKey, todayText))
+        return;
+    if (answer == MessageBoxes::Answer::Yes)
+        ModHelp(services.opener).OpenDownloadPage();
+}
+
+} // namespace tavrisk

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyleFactory>
+#include <QTest>
+#include <QWidget>
+
+namespace tavrisk::test {
+
+// Widget tests use the program's style, so what they measure is what users see.
+inline void useProgramStyle()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+template <typename T = QWidget> T *child(const QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qWarning("no child named %s", name);
+    return w;
+}
+
+inline QStringList visibleTopLevels()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->objectName().isEmpty())
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+// Whether the label's text, as drawn with its font, fits inside the label.
+inline bool textFits(const QLabel *label, QString *why = nullptr)
+{
+    const QFontMetrics fm(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect inside = label->contentsRect();
+    const QRect needed = fm.boundingRect(inside, flags, label->text());
+    const bool fits = needed.height() <= inside.height() && needed.width() <= inside.width();
+    if (!fits && why)
+        *why = QStringLiteral("%1 needs %2x%3, has %4x%5")
+                   .arg(label->objectName())
+                   .arg(needed.width())
+                   .arg(needed.height())
+                   .arg(inside.width())
+                   .arg(inside.height());
+    return fits;
+}
+
+} // namespace tavrisk::test
