@@ -192,7 +192,8 @@ void Controller::back()
 void Controller::showAbout()
 {
     ui::AboutBox box;
-    connect(&box, &ui::AboutBox::pageRequested, this, [this](Page page) { m_pages.OpenPage(page); });
+    connect(&box, &ui::AboutBox::pageRequested, this,
+            [this](Page page) { m_pages.OpenPage(page); });
     box.exec();
 }
 

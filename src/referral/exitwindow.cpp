@@ -53,9 +53,7 @@ ExitWindow::ExitWindow(int supportIndex, MessageBoxes &messages)
                                     twipsRect(7320, 120, 3735, 4575));
     LinkLabel *goToHome =
         addLink(softwares, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
-                twipsRect(75, 4250, 3585, 210), verdana(9, true, true), Qt::yellow);
-    goToHome->setWordWrap(false);
-    goToHome->resize(goToHome->sizeHint());
+                twipsRect(75, 4250, 3585, 210), verdana(9, true, true), Qt::yellow, true);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
     addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),

@@ -101,9 +101,11 @@ QString supportText(int index)
                               "regularly visiting ") +
                site;
     case 2:
-        return site + QStringLiteral(" is a FREE online discussion forum for all things "
-                                     "quorvane. To help ") +
-               site + QStringLiteral(" develop and maintain this software visit Quorvane regularly.");
+        return site +
+               QStringLiteral(" is a FREE online discussion forum for all things "
+                              "quorvane. To help ") +
+               site +
+               QStringLiteral(" develop and maintain this software visit Quorvane regularly.");
     default:
         return site + QStringLiteral(" needs your help. All you need to do is visit ") + site +
                QStringLiteral(" regularly and take part in the various discussions and activites "
@@ -188,8 +190,7 @@ void ModTellAFriend::OpenReferralPage()
 
 void ModTellAFriend::fail(const QString &message)
 {
-    m_messages.show(message, text::appTitle(), MessageBoxes::Icon::Stop,
-                    MessageBoxes::Buttons::Ok);
+    m_messages.show(message, text::appTitle(), MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok);
 }
 
 } // namespace tavrisk

@@ -48,15 +48,10 @@ AboutBox::AboutBox(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     const QFont link = verdana(8.25, true, true);
-    LinkLabel *home =
-        addLink(this, "lblHomePage", homePageLinkText(), twipsRect(1560, 2040, 4650, 195), link,
-                colour::Maroon);
-    home->setWordWrap(false);
-    home->resize(home->sizeHint());
+    LinkLabel *home = addLink(this, "lblHomePage", homePageLinkText(),
+                              twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, true);
     LinkLabel *details = addLink(this, "Label5", QStringLiteral("Click here for more details"),
-                                 twipsRect(3600, 3120, 2610, 195), link, colour::Maroon);
-    details->setWordWrap(false);
-    details->resize(details->sizeHint());
+                                 twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, true);
     for (QLabel *l : {static_cast<QLabel *>(home), static_cast<QLabel *>(details)})
         setBackground(l, colour::Pink);
     connect(home, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::Home); });

@@ -49,6 +49,35 @@ QString shownLines(const QString &text)
     return out;
 }
 
+// Verdana's stand-ins run a little wider; where a text would not fit the
+// room its layout gives it, the label steps its font down until it does.
+static void fitFont(QLabel *label, QSize room)
+{
+    const QVariant design = label->property("designFont");
+    QFont font = design.isValid() ? design.value<QFont>() : label->font();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    auto fits = [&] {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(QRect(QPoint(), room), flags, label->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    while (!fits() && font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
+void fitLabel(QLabel *label, bool autoSize)
+{
+    if (!autoSize) {
+        fitFont(label, label->contentsRect().size());
+        return;
+    }
+    const QWidget *parent = label->parentWidget();
+    const int room = parent ? parent->width() - label->x() : QWIDGETSIZE_MAX;
+    fitFont(label, QSize(room, QWIDGETSIZE_MAX));
+    label->resize(label->sizeHint());
+}
+
 static void placeLabel(QLabel *label, const char *name, const QString &text, const QRect &rect,
                        const QFont &font, const QColor &foreground, bool wrap, bool autoSize)
 {
@@ -57,11 +86,11 @@ static void placeLabel(QLabel *label, const char *name, const QString &text, con
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(wrap);
     label->setFont(font);
+    label->setProperty("designFont", font);
     setForeground(label, foreground);
     label->setText(text);
     label->setGeometry(rect);
-    if (autoSize)
-        label->resize(label->sizeHint());
+    fitLabel(label, autoSize);
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
@@ -82,17 +111,16 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-                   const QFont &font, const QColor &foreground, bool hand)
+                   const QFont &font, const QColor &foreground, bool autoSize)
 {
     auto *label = new LinkLabel(parent);
-    placeLabel(label, name, text, rect, font, foreground, true, false);
-    if (hand)
-        label->setCursor(Qt::PointingHandCursor);
+    placeLabel(label, name, text, rect, font, foreground, !autoSize, autoSize);
+    label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption,
-                       const QRect &rect, const QFont &font, const QColor &face)
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
+                       const QFont &font, const QColor &face)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));

@@ -47,6 +47,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const Q
                  const QFont &font, const QColor &foreground, bool wrap = false,
                  bool autoSize = false);
 
+// Keeps the label's text inside it: a fixed label within its rectangle, a
+// label sized to its text within its panel's right edge.
+void fitLabel(QLabel *label, bool autoSize);
+
 // A label that reads as a link: hand pointer, clicked() on a mouse release inside it.
 class LinkLabel : public QLabel
 {
@@ -61,10 +65,10 @@ protected:
 };
 
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-                   const QFont &font, const QColor &foreground, bool hand = true);
+                   const QFont &font, const QColor &foreground, bool autoSize = false);
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption,
-                       const QRect &rect, const QFont &font, const QColor &face = QColor());
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
+                       const QFont &font, const QColor &face = QColor());
 
 // A fixed-size top-level window: title, icon, no minimise or maximise box,
 // a client area of the given size below any menu bar, centred when shown.

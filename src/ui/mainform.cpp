@@ -8,8 +8,7 @@
 
 namespace tavrisk::ui {
 
-MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips,
-                   bool resultWindow)
+MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, bool resultWindow)
     : FormWindow(name, clientWidthTwips, clientHeightTwips, colour::Orange),
       m_menus(buildMenuBar(menuBar(), resultWindow))
 {
@@ -51,8 +50,8 @@ void MainForm::addOffers(QWidget *band, int left, int top)
     const QRect rect = twipsRect(left, top, 5985, 615);
     const QFont font = verdana(8.25, true, true);
     m_fullBrand = addLink(band, "lblFullBrand", fullBrandCaption(), rect, font, colour::Maroon);
-    m_coBrand = addLink(band, "lblCobrand", labelDisplayText(coBrandCaption()), rect, font,
-                        colour::Maroon);
+    m_coBrand =
+        addLink(band, "lblCobrand", labelDisplayText(coBrandCaption()), rect, font, colour::Maroon);
     for (QLabel *offer : {static_cast<QLabel *>(m_fullBrand), static_cast<QLabel *>(m_coBrand)})
         setBackground(offer, colour::Pink);
     connectLink(m_fullBrand, Page::FullBrand);

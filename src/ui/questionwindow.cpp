@@ -1,6 +1,7 @@
 #include "ui/questionwindow.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,8 +21,9 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
 
     const QFont bold = verdana(8.25, true);
     LinkLabel *title = addLink(panel, "Label2", text::titleLabel(), twipsRect(120, 240, 7575, 375),
-                               bold, Qt::black, false);
+                               bold, Qt::black);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->unsetCursor();
     // Looks like plain text, yet opens the fully-branded page.
     connectLink(title, Page::FullBrand);
     addLabel(panel, "Label1", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
@@ -38,6 +40,7 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
         setBackground(option, colour::Pink);
         setForeground(option, colour::Maroon);
         group->addButton(option, i);
+        option->installEventFilter(this);
         m_options[i] = option;
     }
 
@@ -59,6 +62,22 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
     exitButton()->setFocus();
 }
 
+bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tabbing into the animals lands on the selected one, the group's one stop.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *option = qobject_cast<QRadioButton *>(watched);
+        if (option && !option->isChecked() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            const int selected = screen().selected;
+            m_options.at(selected)->setFocus(reason);
+            return true;
+        }
+    }
+    return MainForm::eventFilter(watched, event);
+}
+
 QuestionScreen QuestionWindow::screen() const
 {
     QuestionScreen s = m_shown;
@@ -78,6 +97,7 @@ void QuestionWindow::display(const QuestionScreen &screen)
     }
     m_options.at(screen.selected)->setChecked(true);
     m_message->setText(shownLines(screen.message));
+    fitLabel(m_message, false);
     m_next->setText(screen.nextCaption);
 }
 

@@ -31,9 +31,9 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
     addBanner(top, twipsRect(120, 160, 8880, 555));
 
     const QFont bold = verdana(8.25, true);
-    QGroupBox *panel = addFrame(client(), "Frame1", QStringLiteral("QV Tavrisk Result"),
-                                twipsRect(0, 720, 9135, 4935), verdana(9, true), colour::Orange,
-                                Qt::black);
+    QGroupBox *panel =
+        addFrame(client(), "Frame1", QStringLiteral("QV Tavrisk Result"),
+                 twipsRect(0, 720, 9135, 4935), verdana(9, true), colour::Orange, Qt::black);
     addLabel(panel, "Label2",
              QStringLiteral(
                  "This test is based on the Japanese Animal Archetypes. The desert represents a "
@@ -43,18 +43,16 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
                  "most important to you."),
              twipsRect(120, 240, 8895, 855), bold, colour::Blue, true);
 
-    QGroupBox *legend = addFrame(panel, "Frame6",
-                                 QStringLiteral("Each Animal Represents the Following:"),
-                                 twipsRect(120, 1200, 4095, 1695), bold, colour::Pink,
-                                 colour::Brown);
-    QGroupBox *chosen = addFrame(panel, "Frame4",
-                                 QStringLiteral("You chose the animals in the following order:"),
-                                 twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink,
-                                 colour::Brown);
-    QGroupBox *valued = addFrame(
-        panel, "Frame3",
-        QStringLiteral("You value the different characteristics in the following order:"),
-        twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
+    QGroupBox *legend =
+        addFrame(panel, "Frame6", QStringLiteral("Each Animal Represents the Following:"),
+                 twipsRect(120, 1200, 4095, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *chosen =
+        addFrame(panel, "Frame4", QStringLiteral("You chose the animals in the following order:"),
+                 twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *valued =
+        addFrame(panel, "Frame3",
+                 QStringLiteral("You value the different characteristics in the following order:"),
+                 twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
 
     for (int i = 0; i < AnimalCount; ++i) {
         const QRect line = twipsRect(480, 360 + 240 * i, 2430, 195);
@@ -87,9 +85,9 @@ void ResultWindow::setLines(const ResultLines &lines)
 {
     for (int i = 0; i < AnimalCount; ++i) {
         m_order[i]->setText(lines.order[i]);
-        m_order[i]->resize(m_order[i]->sizeHint());
+        fitLabel(m_order[i], true);
         m_value[i]->setText(lines.value[i]);
-        m_value[i]->resize(m_value[i]->sizeHint());
+        fitLabel(m_value[i], true);
     }
 }
 

@@ -99,9 +99,9 @@ void CheckUpdateReminder(Services &services)
     case ReminderAction::Ask:
         break;
     }
-    const auto answer = services.messages.show(updateQuestion(), text::appTitle(),
-                                               MessageBoxes::Icon::Information,
-                                               MessageBoxes::Buttons::YesNo);
+    const auto answer =
+        services.messages.show(updateQuestion(), text::appTitle(), MessageBoxes::Icon::Information,
+                               MessageBoxes::Buttons::YesNo);
     if (!services.settings.WriteSetting(DurationKey, todayText))
         return;
     if (answer == MessageBoxes::Answer::Yes)

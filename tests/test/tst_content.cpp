@@ -18,14 +18,22 @@ void TestContent::meaningLookup_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("meaning");
-    QTest::newRow("Monkey") << "Monkey" << "Monkey - Your Offspring";
-    QTest::newRow("Lion") << "Lion" << "Lion - Your Dignity";
-    QTest::newRow("Cow") << "Cow" << "Cow - Your Simple Wants";
-    QTest::newRow("Sheep") << "Sheep" << "Sheep - Your Friendship";
-    QTest::newRow("Horse") << "Horse" << "Horse - Your Obsession";
-    QTest::newRow("other case unchanged") << "horse" << "horse";
-    QTest::newRow("empty unchanged") << "" << "";
-    QTest::newRow("trailing space unchanged") << "Cow " << "Cow ";
+    QTest::newRow("Monkey") << "Monkey"
+                            << "Monkey - Your Offspring";
+    QTest::newRow("Lion") << "Lion"
+                          << "Lion - Your Dignity";
+    QTest::newRow("Cow") << "Cow"
+                         << "Cow - Your Simple Wants";
+    QTest::newRow("Sheep") << "Sheep"
+                           << "Sheep - Your Friendship";
+    QTest::newRow("Horse") << "Horse"
+                           << "Horse - Your Obsession";
+    QTest::newRow("other case unchanged") << "horse"
+                                          << "horse";
+    QTest::newRow("empty unchanged") << ""
+                                     << "";
+    QTest::newRow("trailing space unchanged") << "Cow "
+                                              << "Cow ";
     QTest::newRow("a meaning is no caption") << "Cow - Your Simple Wants"
                                              << "Cow - Your Simple Wants";
 }

@@ -84,8 +84,7 @@ void TestFlow::checkDesignState()
 {
     ui::QuestionWindow *q = question();
     QVERIFY(q && q->isVisible());
-    QCOMPARE(visibleCaptions(),
-             QStringList({"Monkey", "Lion", "Cow", "Sheep", "Horse"}));
+    QCOMPARE(visibleCaptions(), QStringList({"Monkey", "Lion", "Cow", "Sheep", "Horse"}));
     QVERIFY(q->option(0)->isChecked());
     QCOMPARE(q->messageLabel()->text(), prompt(1));
     QCOMPARE(q->nextButton()->text(), QStringLiteral("&Next"));
