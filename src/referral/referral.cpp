@@ -80,6 +80,11 @@ QUrl referralAddress(const std::array<QString, ReferFieldCount> &values)
 
 int supportTextIndex(float r)
 {
+    // Only one of the four texts can ever come out, whatever the draw.
+    if (!(r > 0.0f))
+        return 0;
+    if (r >= 1.0f)
+        return 3;
     return std::clamp(static_cast<int>(r * 4.0f), 0, 3);
 }
 
