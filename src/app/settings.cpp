@@ -75,13 +75,13 @@ std::optional<QString> QSettingsStore::ReadSetting(const QString &key)
 bool QSettingsStore::WriteSetting(const QString &key, const QString &value)
 {
     auto settings = openStore(m_application, m_file);
-    if (settings->status() != QSettings::NoError)
-        return false;
     settings->beginGroup(Section);
     settings->setValue(ScrambleText(key), ScrambleText(value));
     settings->endGroup();
     settings->sync();
-    return settings->status() == QSettings::NoError && settings->isWritable();
+    // A damaged file reports a FormatError here, yet is rewritten whole;
+    // only an AccessError means the value did not reach the store.
+    return settings->status() != QSettings::AccessError;
 }
 
 } // namespace tavrisk

@@ -5,6 +5,7 @@
 #include "web/pages.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace tavrisk {
 
@@ -46,7 +47,14 @@ QString shortDateFormat(const QLocale &locale)
 
 QString dateToText(QDate date, const QLocale &locale)
 {
-    return locale.toString(date, shortDateFormat(locale));
+    const QString text = locale.toString(date, shortDateFormat(locale));
+    // The store keeps single-byte text only; a date in other digits or
+    // marks would not come back, so such locales get the ISO form.
+    const bool singleByte =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xff; });
+    if (singleByte && locale.toDate(text, shortDateFormat(locale)) == date)
+        return text;
+    return date.toString(Qt::ISODate);
 }
 
 std::optional<QDate> textToDate(const QString &text, const QLocale &locale, QDate today)
@@ -54,6 +62,9 @@ std::optional<QDate> textToDate(const QString &text, const QLocale &locale, QDat
     const QDate full = locale.toDate(text, shortDateFormat(locale));
     if (full.isValid())
         return full;
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
     const QString own = locale.dateFormat(QLocale::ShortFormat);
     if (own.contains(twoDigitYear())) {
         const QDate twoDigit = locale.toDate(text, own);

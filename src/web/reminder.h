@@ -10,7 +10,8 @@ namespace tavrisk {
 struct Services;
 
 // The user's short date format with the year always in four digits, so the
-// text reads back as the same day whatever the locale.
+// text reads back as the same day whatever the locale. Where that text
+// would not survive the single-byte store, the ISO form is written.
 QString shortDateFormat(const QLocale &locale);
 QString dateToText(QDate date, const QLocale &locale);
 // Reads what dateToText wrote, and also a two-digit year in the user's own
