@@ -1,4 +1,5 @@
 #include "app/controller.h"
+#include "app/platform.h"
 #include "app/qtservices.h"
 #include "app/random.h"
 #include "app/settings.h"

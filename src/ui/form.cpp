@@ -10,6 +10,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+// Resources linked from a static library must be registered by hand.
+static void initAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
 namespace tavrisk::ui {
 
 QFont verdana(qreal points, bool bold, bool underline)
@@ -196,6 +202,7 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 QIcon programIcon()
 {
     static const QIcon icon = [] {
+        initAssets();
         QIcon i;
         for (int size : {16, 32, 48, 64, 128})
             i.addFile(QStringLiteral(":/icons/tavrisk-%1.png").arg(size), QSize(size, size));

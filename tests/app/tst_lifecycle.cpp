@@ -1,0 +1,370 @@
+// Start-up, the moves between windows, the exit window and the road out.
+#include "app/controller.h"
+#include "fakes.h"
+#include "referral/exitwindow.h"
+#include "ui/questionwindow.h"
+#include "ui/resultwindow.h"
+#include "web/reminder.h"
+#include "widgethelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::test;
+
+class TestLifecycle : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useProgramStyle(); }
+    void init();
+    void cleanup();
+
+    void secondCopyIsRefused();
+    void startupOrder();
+    void reminderComesBeforeTheWindow();
+    void failingStoreStillShowsTheWindow();
+    void closingAMainWindow_data();
+    void closingAMainWindow();
+    void exitWindowEndsTheProgram_data();
+    void exitWindowEndsTheProgram();
+    void roundTripsNeverLeaveTheExitWindow();
+    void exitWindowLoadStep();
+    void exitWindowTabOrder();
+    void placeholders();
+    void emailFieldsRefuseSpaces();
+    void visitCheckOpensOnce();
+    void softwareListLink();
+    void referralThroughTheForm();
+
+private:
+    void start();
+    ui::ExitWindow *reachExitWindow();
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<Controller> m_controller;
+};
+
+void TestLifecycle::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+}
+
+void TestLifecycle::start()
+{
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+}
+
+void TestLifecycle::cleanup()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+ui::ExitWindow *TestLifecycle::reachExitWindow()
+{
+    start();
+    QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
+    return m_controller->exitWindow();
+}
+
+void TestLifecycle::secondCopyIsRefused()
+{
+    m_fakes->instance.othersRunning = true;
+    start();
+    QCOMPARE(m_fakes->messages.texts(), QStringList{"Application is already running"});
+    const auto &box = m_fakes->messages.shown[0];
+    QCOMPARE(box.title, QStringLiteral("QV Tavrisk"));
+    QCOMPARE(box.icon, MessageBoxes::Icon::Information);
+    QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
+    QCOMPARE(m_fakes->end.ended, 1);
+    // Nothing else of the start-up ran.
+    QVERIFY(m_fakes->settings.log.isEmpty());
+    QCOMPARE(m_fakes->random.seeded + m_fakes->random.drawn, 0);
+    QVERIFY(!m_controller->question());
+    QVERIFY(!m_controller->exitWindow());
+    QVERIFY(m_fakes->opener.opened.isEmpty());
+    QVERIFY(visibleTopLevels().isEmpty());
+}
+
+void TestLifecycle::startupOrder()
+{
+    start();
+    QCOMPARE(m_fakes->instance.acquired, 1);
+    QCOMPARE(m_fakes->random.seeded, 1);
+    QCOMPARE(m_fakes->random.drawn, 1); // the co-brand draw
+    QCOMPARE(m_fakes->settings.log.value(0), QStringLiteral("read Duration"));
+    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(m_controller->registry().loadOrder(), QStringList({"startup", "frmMain"}));
+    QCOMPARE(m_fakes->end.ended, 0);
+}
+
+void TestLifecycle::reminderComesBeforeTheWindow()
+{
+    m_fakes->settings.values[QStringLiteral("Duration")] =
+        dateToText(m_fakes->clock.day.addDays(-15), m_fakes->clock.loc);
+    m_fakes->messages.nextAnswer = MessageBoxes::Answer::Yes;
+    QStringList visibleWhenAsked, visibleWhenOpened;
+    m_fakes->messages.onShow = [&] { visibleWhenAsked = visibleTopLevels(); };
+    m_fakes->opener.onOpen = [&] { visibleWhenOpened = visibleTopLevels(); };
+    start();
+    QCOMPARE(m_fakes->messages.shown.size(), 1);
+    QVERIFY(visibleWhenAsked.isEmpty());
+    QVERIFY(visibleWhenOpened.isEmpty());
+    QVERIFY(m_fakes->opener.opened.value(0).endsWith(QStringLiteral("download-web-page")));
+    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+
+    // Back brings no second question.
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->messages.shown.size(), 1);
+}
+
+void TestLifecycle::failingStoreStillShowsTheWindow()
+{
+    m_fakes->settings.readable = false;
+    m_fakes->settings.writable = false;
+    start();
+    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestLifecycle::closingAMainWindow_data()
+{
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("how");
+    for (bool result : {false, true})
+        for (const char *how : {"Exit button", "File > Exit", "close box"})
+            QTest::addRow("%s %s", result ? "result" : "question", how)
+                << result << QString::fromLatin1(how);
+}
+
+void TestLifecycle::closingAMainWindow()
+{
+    QFETCH(bool, result);
+    QFETCH(QString, how);
+    start();
+    if (result) {
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    }
+    ui::MainForm *w = result ? static_cast<ui::MainForm *>(m_controller->result())
+                             : static_cast<ui::MainForm *>(m_controller->question());
+    QVERIFY(w);
+    if (how == QLatin1String("Exit button"))
+        QTest::mouseClick(w->exitButton(), Qt::LeftButton);
+    else if (how == QLatin1String("File > Exit"))
+        w->menus().exit->trigger();
+    else
+        w->close();
+    // The exit window takes its place; nothing asks, nothing refuses, the program runs on.
+    QCOMPARE(visibleTopLevels(), QStringList{"frmNagScreen2"});
+    QVERIFY(!m_controller->question() && !m_controller->result());
+    QCOMPARE(m_fakes->end.ended, 0);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    ui::ExitWindow *e = m_controller->exitWindow();
+    QVERIFY(e->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(e->testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+void TestLifecycle::exitWindowEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Exit button") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestLifecycle::exitWindowEndsTheProgram()
+{
+    QFETCH(bool, closeBox);
+    ui::ExitWindow *e = reachExitWindow();
+    QVERIFY(e && e->isVisible());
+    if (closeBox)
+        e->close();
+    else
+        QTest::mouseClick(e->exitButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->end.ended, 1);
+    QVERIFY(m_controller->registry().loadOrder().isEmpty());
+    QVERIFY(visibleTopLevels().isEmpty());
+}
+
+void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
+{
+    m_fakes->random.script = {0.0f, 0.6f}; // co-brand draw, then the support text: index 2
+    start();
+    for (int trip = 0; trip < 10; ++trip) {
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+        QCOMPARE(visibleTopLevels(), QStringList{"frmDisplay"});
+        QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
+        QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    }
+    QVERIFY(m_controller->exitWindow());
+    QCOMPARE(m_controller->exitWindow()->supportLabel()->text(), supportText(2));
+    QCOMPARE(m_fakes->random.seeded, 2); // start-up and the exit window's one load
+    QCOMPARE(m_controller->registry().loadOrder(),
+             QStringList({"startup", "frmNagScreen2", "frmMain"}));
+    QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
+    QCOMPARE(m_controller->exitWindow()->supportLabel()->text(), supportText(2));
+}
+
+void TestLifecycle::exitWindowLoadStep()
+{
+    for (int index = 0; index < 4; ++index) {
+        init();
+        m_fakes->random.script = {0.0f, index / 4.0f + 0.1f};
+        ui::ExitWindow *e = reachExitWindow();
+        QCOMPARE(e->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
+        QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(),
+                 QStringLiteral("QV Tavrisk v1.10"));
+        QVERIFY(!e->findChild<QLabel *>("picNagscreen2Icon")->pixmap().isNull());
+        QCOMPARE(e->supportLabel()->text(), supportText(index));
+        QCOMPARE(m_fakes->random.seeded, 2);
+        cleanup();
+    }
+}
+
+void TestLifecycle::exitWindowTabOrder()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    QCOMPARE(QApplication::focusWidget(), e->exitButton());
+    QStringList order;
+    for (int i = 0; i < 9; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"cmdClose", "Check1", "picNagscreen2Icon", "txtName", "cmdSubmit",
+                                 "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage"}));
+    QCOMPARE(QApplication::focusWidget(), e->exitButton());
+    // Neither Enter nor Esc means anything to the window as a whole.
+    QWidget *name = e->findChild<QWidget *>("txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Escape);
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(m_fakes->end.ended, 0);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestLifecycle::placeholders()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    auto *name = e->findChild<QLineEdit *>("txtName");
+    QCOMPARE(name->text(), QStringLiteral("Your Name"));
+    name->setFocus(Qt::TabFocusReason);
+    QCOMPARE(name->text(), QString());
+    QTest::keyClicks(name, QStringLiteral("   "));
+    e->exitButton()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(name->text(), QStringLiteral("Your Name"));
+    name->setText(QStringLiteral(" Your Name  "));
+    name->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(name->text(), QString());
+    QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+    e->exitButton()->setFocus();
+    QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
+    // The message keeps its line break, so entering leaves it as it was.
+    auto *message = e->findChild<QPlainTextEdit *>("txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    QCOMPARE(e->fieldText(ReferField::Message), QStringLiteral("Your Message\r\n"));
+    QVERIFY(!message->visibleRegion().boundingRect().isValid() ||
+            message->visibleRegion().isEmpty());
+}
+
+void TestLifecycle::emailFieldsRefuseSpaces()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    for (const char *fieldName : {"txtEmail", "txtFriendEmail"}) {
+        auto *field = e->findChild<QLineEdit *>(fieldName);
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("a b"));
+        QCOMPARE(field->text(), QStringLiteral("ab"));
+        QCOMPARE(QApplication::focusWidget(), field);
+        // Pasted text is not filtered.
+        field->insert(QStringLiteral(" c"));
+        QCOMPARE(field->text(), QStringLiteral("ab c"));
+    }
+    QCOMPARE(m_fakes->messages.texts(),
+             QStringList(2, QStringLiteral("Email Address Cannot Contain Space")));
+    QCOMPARE(m_fakes->messages.shown[0].icon, MessageBoxes::Icon::Stop);
+    auto *name = e->findChild<QLineEdit *>("txtName");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("a b"));
+    QCOMPARE(name->text(), QStringLiteral("a b"));
+    QCOMPARE(m_fakes->messages.shown.size(), 2);
+}
+
+void TestLifecycle::visitCheckOpensOnce()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    QCheckBox *check = e->visitCheck();
+    QCOMPARE(check->text(),
+             QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
+    QCOMPARE(check->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    QVERIFY(!check->isChecked());
+    QCOMPARE(m_fakes->opener.opened.size(), 1);
+    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=home-page")));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    QCOMPARE(m_fakes->opener.opened.size(), 2);
+}
+
+void TestLifecycle::softwareListLink()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    auto *link = e->findChild<QLabel *>("lblGoToHome");
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(m_fakes->opener.opened.size(), 1);
+    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=quorvanesoftwares")));
+    QVERIFY(e->isVisible());
+}
+
+void TestLifecycle::referralThroughTheForm()
+{
+    ui::ExitWindow *e = reachExitWindow();
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    QTest::mouseClick(e->submitButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->messages.texts(), QStringList{"Please Enter Proper Email Address"});
+
+    auto type = [&](const char *name, const QString &text) {
+        auto *field = e->findChild<QLineEdit *>(name);
+        field->setFocus(Qt::TabFocusReason); // the placeholder clears
+        QTest::keyClicks(field, text);
+        e->exitButton()->setFocus(Qt::TabFocusReason);
+    };
+    type("txtEmail", QStringLiteral("ann@mail.example"));
+    type("txtFriendEmail", QStringLiteral("bob@mail.example"));
+    type("txtName", QString()); // emptied: the placeholder comes back
+    QTest::mouseClick(e->submitButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->messages.texts().last(), QStringLiteral("Please Enter Your Name"));
+    type("txtName", QStringLiteral("Ann & Co"));
+    type("txtFriendName", QStringLiteral("Bob"));
+    QTest::mouseClick(e->submitButton(), Qt::LeftButton);
+    QTest::mouseClick(e->submitButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->messages.shown.size(), 2);
+    QCOMPARE(m_fakes->opener.opened.size(), 2);
+    QCOMPARE(
+        m_fakes->opener.opened[0],
+        QStringLiteral("http://") + siteHost() +
+            QStringLiteral("/qv-free-tavrisk/ssd.php?page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co"
+                           "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
+                           "&taf5=bob%40mail.example&taf6=http%3A%2F%2F") +
+            siteHost() + QStringLiteral("%2Fqv-free-tavrisk%2F"));
+    QVERIFY(e->isVisible());
+    QCOMPARE(e->fieldText(ReferField::Name), QStringLiteral("Ann & Co"));
+}
+
+QTEST_MAIN(TestLifecycle)
+#include "tst_lifecycle.moc"
