@@ -33,7 +33,6 @@ void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
-    pal.setColor(QPalette::Button, colour);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
@@ -42,8 +41,6 @@ void setForeground(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
-    pal.setColor(QPalette::ButtonText, colour);
-    pal.setColor(QPalette::Text, colour);
     widget->setPalette(pal);
 }
 

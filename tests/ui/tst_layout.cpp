@@ -8,6 +8,7 @@
 #include "widgethelpers.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <memory>
 
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void everyPromptFits();
     void offerShowsOneAmpersand();
     void buttonsFitTheirCaptions();
+    void textStandsOutFromItsBackground();
 
 private:
     QWidget *window(const QString &which) const;
@@ -305,6 +307,21 @@ void TestLayout::buttonsFitTheirCaptions()
                      qPrintable(b->objectName() + QStringLiteral(" is too narrow")));
             QVERIFY2(fm.height() <= b->height(), qPrintable(b->objectName()));
         }
+    }
+}
+
+void TestLayout::textStandsOutFromItsBackground()
+{
+    // Panels set their own colours; fields and buttons inside them keep readable ones.
+    for (QWidget *w : {window(QStringLiteral("frmMain")), window(QStringLiteral("frmDisplay")),
+                       window(QStringLiteral("frmNagScreen2-0"))}) {
+        for (QLineEdit *e : w->findChildren<QLineEdit *>())
+            QVERIFY2(e->palette().color(QPalette::Text) != e->palette().color(QPalette::Base),
+                     qPrintable(e->objectName()));
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            QVERIFY2(b->palette().color(QPalette::ButtonText) !=
+                         b->palette().color(QPalette::Button),
+                     qPrintable(b->objectName()));
     }
 }
 
