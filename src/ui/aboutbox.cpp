@@ -27,6 +27,7 @@ AboutBox::AboutBox(QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setWindowRole(objectName());
     setWindowTitle(text::windowCaption());
     setWindowIcon(programIcon());
     setModal(true);

@@ -146,6 +146,8 @@ FormWindow::FormWindow(const char *name, int clientWidthTwips, int clientHeightT
       m_client(new QWidget(this))
 {
     setObjectName(QLatin1String(name));
+    // Lets desktop tools (and the end-to-end tests) tell the windows apart.
+    setWindowRole(objectName());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(text::windowCaption());
     setWindowIcon(programIcon());

@@ -1,0 +1,124 @@
+# Shared by the end-to-end tests: a private X server, the real program as a
+# separate process with a fresh home, a recording opener, and xdotool.
+set -euo pipefail
+
+: "${APP:?path of the program}"
+: "${OUT:?folder for the test output}"
+: "${SITE_HOST:?host of the vendor site the program was built with}"
+rm -rf "$OUT" && mkdir -p "$OUT/home/.config" "$OUT/run" "$OUT/bin"
+chmod 700 "$OUT/run"
+export HOME="$OUT/home" XDG_CONFIG_HOME="$OUT/home/.config" XDG_RUNTIME_DIR="$OUT/run"
+export QT_QPA_PLATFORM=xcb LANG=C LC_ALL=C
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP BROWSER
+OPENED="$OUT/opened.txt"
+: >"$OPENED"
+SETTINGS="$XDG_CONFIG_HOME/QVFreeTavrisk/QVFreeTavrisk.conf"
+
+# The desktop's opener, replaced by one that only records the address.
+cat >"$OUT/bin/xdg-open" <<EOS
+#!/bin/sh
+printf '%s\n' "\$1" >>"$OPENED"
+EOS
+chmod +x "$OUT/bin/xdg-open"
+export PATH="$OUT/bin:$PATH"
+
+PIDS=()
+STEP="start"
+step() { STEP="$*"; echo "-- $STEP"; }
+
+cleanup() {
+    local rc=$?
+    if [ "$rc" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+        echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
+        import -window root "$OUT/failure.png" 2>/dev/null || true
+    fi
+    local pid
+    for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    exit "$rc"
+}
+trap cleanup EXIT
+
+# Waits up to $1 seconds for the command to succeed.
+wait_until() {
+    local limit=$1
+    shift
+    local tries=$((limit * 10))
+    while ! "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+start_x() {
+    local fdfile="$OUT/display"
+    exec 5>"$fdfile"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    wait_until 20 test -s "$fdfile" || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    wait_until 20 xdpyinfo
+}
+
+# Starts a copy of the program; its pid goes to $APP_PID.
+start_app() {
+    "$APP" >>"$OUT/app.log" 2>&1 &
+    APP_PID=$!
+    PIDS+=("$APP_PID")
+}
+
+# The mapped windows whose role (object name) is $1, one id a line.
+windows_with_role() {
+    local id
+    for id in $(xdotool search --onlyvisible --name 'QV Tavrisk' 2>/dev/null); do
+        xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\"" && echo "$id"
+    done
+    return 0
+}
+mapped() { [ -n "$(windows_with_role "$1")" ]; }
+window() { windows_with_role "$1" | head -n1; }
+# Message boxes carry the title alone.
+message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -n1; }
+has_message_box() { [ -n "$(message_box)" ]; }
+
+size_of() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}'; }
+
+# Keys and clicks through XTEST, as a user's would arrive.
+focus() { xdotool windowfocus --sync "$1"; }
+keys() { xdotool key --delay 60 "$@"; }
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+opened_count() { grep -c . "$OPENED" || true; }
+expect_opened() { wait_until 10 grep -qF "$1" "$OPENED"; }
+
+expect_exit() {
+    local pid=$1 want=$2 i
+    for i in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && { echo "process $pid still runs" >&2; return 1; }
+    local rc=0
+    wait "$pid" || rc=$?
+    [ "$rc" -eq "$want" ] || { echo "exit status $rc, wanted $want" >&2; return 1; }
+}
+
+# The settings store's scrambling, for seeding the file the way the program writes it.
+scramble() {
+    local s=$1 out="" i c
+    for ((i = 0; i < ${#s}; i++)); do
+        printf -v c '%d' "'${s:i:1}"
+        printf -v c "\\$(printf '%03o' $((c + 7)))"
+        out+=$c
+    done
+    printf '%s' "$out"
+}
+
+# `! cmd` does not stop a script under set -e; this does.
+refute() {
+    if "$@"; then
+        echo "unexpectedly true: $*" >&2
+        return 1
+    fi
+}
