@@ -33,6 +33,7 @@ void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
+    pal.setColor(widget->backgroundRole(), colour); // Button, for buttons
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }

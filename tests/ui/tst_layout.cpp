@@ -36,6 +36,8 @@ private Q_SLOTS:
     void offerShowsOneAmpersand();
     void buttonsFitTheirCaptions();
     void textStandsOutFromItsBackground();
+    void colours_data();
+    void colours();
 
 private:
     QWidget *window(const QString &which) const;
@@ -323,6 +325,55 @@ void TestLayout::textStandsOutFromItsBackground()
                          b->palette().color(QPalette::Button),
                      qPrintable(b->objectName()));
     }
+}
+
+void TestLayout::colours_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("text");
+    const QColor pink(245, 167, 179), orange(240, 156, 72), maroon(128, 0, 0), blue(0, 0, 255);
+    const QColor navy(0, 0, 128), none;
+    QTest::newRow("main top band") << "frmMain"
+                                   << "Frame2" << pink << none;
+    QTest::newRow("main panel") << "frmMain"
+                                << "Frame1" << orange << none;
+    QTest::newRow("an animal") << "frmMain"
+                               << "optAnimal2" << pink << maroon;
+    QTest::newRow("story") << "frmMain"
+                           << "Label1" << none << blue;
+    QTest::newRow("offer") << "frmMain"
+                           << "lblCobrand" << pink << maroon;
+    QTest::newRow("Next") << "frmMain"
+                          << "cmdNext" << QColor(192, 192, 192) << none;
+    QTest::newRow("legend") << "frmDisplay"
+                            << "Frame6" << pink << QColor(128, 64, 0);
+    QTest::newRow("result text") << "frmDisplay"
+                                 << "Label2" << none << blue;
+    QTest::newRow("about") << "frmAbout"
+                           << "lblHomePage" << pink << maroon;
+    QTest::newRow("exit panel") << "frmNagScreen2-0"
+                                << "Frame2" << navy << QColor(Qt::white);
+    QTest::newRow("exit check") << "frmNagScreen2-0"
+                                << "Check1" << none << QColor(0, 0, 192);
+}
+
+void TestLayout::colours()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, name);
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+    QWidget *w = window(which)->findChild<QWidget *>(name);
+    QVERIFY(w);
+    if (background.isValid()) {
+        // Push buttons have their face painted by the style; the rest fill their background.
+        QVERIFY(qobject_cast<QPushButton *>(w) || w->autoFillBackground());
+        QCOMPARE(w->palette().color(w->backgroundRole()), background);
+    }
+    if (text.isValid())
+        QCOMPARE(w->palette().color(w->foregroundRole()), text);
 }
 
 QTEST_MAIN(TestLayout)
