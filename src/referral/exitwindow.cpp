@@ -85,6 +85,7 @@ ExitWindow::ExitWindow(int supportIndex, MessageBoxes &messages)
     addField(ReferField::Name, "txtName", twipsRect(85, 360, 3375, 285));
     for (int i = 0; i < ReferFieldCount; ++i) {
         setFieldText(static_cast<ReferField>(i), initialText(static_cast<ReferField>(i)));
+        m_fields[i]->setAccessibleName(placeholder(static_cast<ReferField>(i)));
         m_fields[i]->installEventFilter(this);
         m_fields[i]->setFont(fieldFont);
     }

@@ -31,12 +31,15 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
     m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
                          colour::Blue, true);
 
+    // The options' own panel spans them exactly, so screen readers hear one named group.
+    auto *animals = new Group(panel, "grpAnimals", QStringLiteral("Animals"),
+                              twipsRect(480, 2400, 6855, 480 * 4 + 375));
     auto *group = new QButtonGroup(this);
     for (int i = 0; i < AnimalCount; ++i) {
-        auto *option = new QRadioButton(panel);
+        auto *option = new QRadioButton(animals);
         option->setObjectName(QStringLiteral("optAnimal%1").arg(i));
         option->setFont(bold);
-        option->setGeometry(twipsRect(480, 2400 + 480 * i, 6855, 375));
+        option->setGeometry(twipsRect(0, 480 * i, 6855, 375));
         setBackground(option, colour::Pink);
         setForeground(option, colour::Maroon);
         group->addButton(option, i);

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void offerShowsOneAmpersand();
     void buttonsFitTheirCaptions();
     void textStandsOutFromItsBackground();
+    void scaledWithTheDisplay();
     void colours_data();
     void colours();
 
@@ -226,11 +227,16 @@ void TestLayout::geometry()
     QFETCH(bool, sizedToText);
     QWidget *w = window(which)->findChild<QWidget *>(name);
     QVERIFY2(w, qPrintable(name));
+    // Places count within the panel that holds a control; a group that only
+    // names its controls for screen readers is not such a panel.
+    QPoint at = w->pos();
+    if (auto *group = qobject_cast<ui::Group *>(w->parentWidget()))
+        at = w->mapTo(group->parentWidget(), QPoint());
     if (!sizedToText) {
-        QCOMPARE(w->geometry(), rect);
+        QCOMPARE(QRect(at, w->size()), rect);
         return;
     }
-    QCOMPARE(w->pos(), rect.topLeft());
+    QCOMPARE(at, rect.topLeft());
     QCOMPARE(w->size(), w->sizeHint());
 }
 
@@ -325,6 +331,28 @@ void TestLayout::textStandsOutFromItsBackground()
                          b->palette().color(QPalette::Button),
                      qPrintable(b->objectName()));
     }
+}
+
+void TestLayout::scaledWithTheDisplay()
+{
+    // Run at several QT_SCALE_FACTOR values: every window keeps its layout in
+    // proportion, and the icon has an image for the scaled size.
+    const qreal factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    for (const char *which : {"frmMain", "frmDisplay", "frmAbout", "frmNagScreen2-0"}) {
+        QWidget *w = window(QLatin1String(which));
+        QCOMPARE(w->devicePixelRatioF(), factor);
+        const QSize pixels = w->grab().size();
+        QVERIFY2(qAbs(pixels.width() - w->width() * factor) <= 1 &&
+                     qAbs(pixels.height() - w->height() * factor) <= 1,
+                 which);
+    }
+    const int iconPixels = qCeil(32 * factor);
+    bool sharp = false;
+    for (const QSize &size : ui::programIcon().availableSizes())
+        sharp = sharp || size.width() == iconPixels || size.width() == 2 * iconPixels;
+    QVERIFY2(sharp, "no icon image for this scale");
 }
 
 void TestLayout::colours_data()
