@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <memory>
+#include <utility>
 
 namespace tavrisk {
 
@@ -40,7 +41,8 @@ QString applicationNameFromPath(const QString &executablePath)
     return QFileInfo(executablePath).completeBaseName();
 }
 
-QSettingsStore::QSettingsStore(const QString &applicationName) : m_application(applicationName) {}
+QSettingsStore::QSettingsStore(QString applicationName) : m_application(std::move(applicationName))
+{}
 
 QSettingsStore QSettingsStore::atFile(const QString &filePath)
 {

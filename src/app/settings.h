@@ -25,7 +25,7 @@ QString applicationNameFromPath(const QString &executablePath);
 class QSettingsStore : public SettingsStore
 {
 public:
-    explicit QSettingsStore(const QString &applicationName);
+    explicit QSettingsStore(QString applicationName);
     // For tests: an INI file at `filePath`.
     static QSettingsStore atFile(const QString &filePath);
 

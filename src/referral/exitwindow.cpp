@@ -176,7 +176,7 @@ void ExitWindow::showOnTop()
 
 bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto at = std::find(m_fields.begin(), m_fields.end(), watched);
+    auto *const at = std::find(m_fields.begin(), m_fields.end(), watched);
     if (at == m_fields.end())
         return FormWindow::eventFilter(watched, event);
     const auto f = static_cast<ReferField>(at - m_fields.begin());

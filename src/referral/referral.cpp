@@ -144,11 +144,11 @@ QString ModTellAFriend::checkAddresses(const std::array<QString, ReferFieldCount
     const QString &theirs = values[index(ReferField::FriendEmail)];
     if (mine == theirs)
         return QStringLiteral("Please Enter Distinct Email Addresses");
-    const QString improper = QStringLiteral("Please Enter Proper Email Address");
+    // Both tests give the same message; they run in this order.
     if (!mine.contains(u'@') || !theirs.contains(u'@'))
-        return improper;
+        return QStringLiteral("Please Enter Proper Email Address");
     if (!mine.contains(u'.') || !theirs.contains(u'.'))
-        return improper;
+        return QStringLiteral("Please Enter Proper Email Address");
     return QString();
 }
 

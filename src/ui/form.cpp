@@ -132,7 +132,7 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+QAccessibleInterface *accessibleFor(const QString & /*className*/, QObject *object)
 {
     if (auto *link = qobject_cast<LinkLabel *>(object))
         return new AccessibleLink(link);

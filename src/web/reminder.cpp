@@ -47,7 +47,7 @@ QString shortDateFormat(const QLocale &locale)
 
 QString dateToText(QDate date, const QLocale &locale)
 {
-    const QString text = locale.toString(date, shortDateFormat(locale));
+    QString text = locale.toString(date, shortDateFormat(locale));
     // The store keeps single-byte text only; a date in other digits or
     // marks would not come back, so such locales get the ISO form.
     const bool singleByte =

@@ -28,6 +28,11 @@ step() { STEP="$*"; echo "-- $STEP"; }
 
 cleanup() {
     local rc=$?
+    # Under the sanitizers, a report from any copy of the program fails the test.
+    if grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$OUT/app.log" 2>/dev/null; then
+        echo "sanitizer report in $OUT/app.log" >&2
+        rc=1
+    fi
     if [ "$rc" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
         echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
         import -window root "$OUT/failure.png" 2>/dev/null || true
