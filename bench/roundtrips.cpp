@@ -1,0 +1,57 @@
+// 1,000 Show Result / Back round trips inside one process (offscreen), with
+// resident memory and the time per 100 trips along the way.
+#include "app/controller.h"
+#include "fakes.h"
+#include "ui/questionwindow.h"
+#include "ui/resultwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <cstdio>
+
+namespace {
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    tavrisk::test::FakeServices fakes;
+    tavrisk::Controller controller(fakes.services);
+    controller.startup();
+
+    auto trip = [&] {
+        for (int i = 0; i < 5; ++i)
+            controller.question()->nextButton()->click();
+        controller.result()->backButton()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < 20; ++i) // warm caches (fonts, styles) first
+        trip();
+    const long start = residentKb();
+    std::printf("trips  rss_kb  ms_per_100\n");
+    for (int block = 1; block <= 10; ++block) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 100; ++i)
+            trip();
+        std::printf("%5d  %6ld  %10.1f\n", block * 100, residentKb(), timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("rss growth over 1000 trips: %ld kB\n", residentKb() - start);
+    return 0;
+}

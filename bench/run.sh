@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the program beside a bare Qt window and a raw Xlib
+# window of the same size, interleaved round by round in a private X server;
+# then instruction counts under callgrind and 1,000 Show Result / Back trips.
+# ROUNDS (default 20) and IDLE seconds (default 5) can be set in the environment.
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+ensure_packages "${BUILD_PACKAGES[@]}" libx11-dev libxdamage-dev libxtst-dev xvfb valgrind
+ROUNDS=${ROUNDS:-20}
+IDLE=${IDLE:-5}
+B="$ROOT/build-bench"
+if [ ! -f "$B/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$B" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRISK_BENCH=ON \
+        -DBUILD_TESTING=OFF >/dev/null
+fi
+cmake --build "$B" --target QVFreeTavrisk bench_bare_qt bench_bare_xlib bench_measure \
+    bench_roundtrips >/dev/null
+OUT="$B/results"
+rm -rf "$OUT" && mkdir -p "$OUT/run"
+chmod 700 "$OUT/run"
+
+exec 5>"$OUT/display"
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
+XVFB=$!
+trap 'kill $XVFB 2>/dev/null' EXIT
+for _ in $(seq 100); do [ -s "$OUT/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$OUT/display")" XDG_RUNTIME_DIR="$OUT/run" LANG=C LC_ALL=C
+
+APPS=(program bare_qt bare_xlib)
+declare -A CMD=([program]="$B/src/QVFreeTavrisk" [bare_qt]="$B/bench/bench_bare_qt"
+    [bare_xlib]="$B/bench/bench_bare_xlib")
+# A radio button of the question window (Lion), relative to the window.
+declare -A CLICK=([program]="--click 40,262" [bare_qt]="" [bare_xlib]="")
+
+echo "Rounds: $ROUNDS, idle: ${IDLE}s, $(nproc) cores, $(uname -m), $(date -u +%Y-%m-%d)"
+for round in $(seq "$ROUNDS"); do
+    for app in "${APPS[@]}"; do
+        export XDG_CONFIG_HOME="$OUT/config-$app-$round"
+        # shellcheck disable=SC2086
+        "$B/bench/bench_measure" --idle "$IDLE" ${CLICK[$app]} -- "${CMD[$app]}" >>"$OUT/$app.txt"
+    done
+    printf '.'
+done
+echo
+
+summary() { # column name
+    sort -n | awk -v name="$1" '{ v[NR] = $1 } END {
+        m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%-24s median %10.2f   range %10.2f .. %10.2f\n", name, m, v[1], v[NR] }'
+}
+col() { awk -v c="$2" '{ print $c }' "$OUT/$1.txt"; }
+ratio() { paste <(col program "$1") <(col "$2" "$1") | awk '{ if ($2 > 0) print $1 / $2 }'; }
+for app in "${APPS[@]}"; do
+    echo "== $app"
+    col "$app" 1 | summary "first paint (ms)"
+    col "$app" 2 | summary "peak RSS (kB)"
+    col "$app" 3 | summary "idle CPU (ticks/${IDLE}s)"
+    col "$app" 4 | summary "idle ctx switches"
+done
+col program 5 | summary "program: click to last repaint (ms)"
+echo "== paired ratios, program / bare Qt"
+ratio 1 bare_qt | summary "first paint"
+ratio 2 bare_qt | summary "peak RSS"
+
+echo "== instructions until painted and quiet (callgrind)"
+for app in "${APPS[@]}"; do
+    export XDG_CONFIG_HOME="$OUT/config-$app-cg"
+    "$B/bench/bench_measure" --idle 0 -- valgrind --tool=callgrind \
+        --callgrind-out-file="$OUT/callgrind.$app" "${CMD[$app]}" >/dev/null 2>&1 || true
+    printf '%-10s %15s\n' "$app" "$(sed -n 's/^summary: //p' "$OUT/callgrind.$app")"
+done
+
+echo "== 1,000 Show Result / Back round trips in one process"
+"$B/bench/bench_roundtrips"
