@@ -7,8 +7,8 @@
 // measure [--idle SECONDS] [--click X,Y] -- PROGRAM [ARGS...]
 // prints one line: first_paint_ms peak_rss_kb idle_cpu_ticks idle_ctx click_ms
 #include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <chrono>
 #include <csignal>
@@ -94,9 +94,10 @@ struct Watch
     int damageEvent;
     Window painted = 0;
 
-    // Handles events until `quietMs` pass without damage or `limitMs` run out.
-    // Returns the time of the last damage seen (or -1), relative to t0.
-    double until(Clock::time_point t0, double quietMs, double limitMs)
+    // Handles events until `quietMs` pass without damage (counted from `since`
+    // while none comes) or `limitMs` run out. Returns the time of the last
+    // damage seen (or -1), relative to t0.
+    double until(Clock::time_point t0, double quietMs, double limitMs, double since = 0)
     {
         double last = -1;
         const int fd = ConnectionNumber(display);
@@ -115,7 +116,7 @@ struct Watch
                 }
             }
             const double now = msSince(t0);
-            if (now > limitMs || (last >= 0 && now - last > quietMs))
+            if (now > limitMs || now - (last >= 0 ? last : since) > quietMs)
                 return last;
             fd_set fds;
             FD_ZERO(&fds);
@@ -182,7 +183,7 @@ int main(int argc, char *argv[])
             select(fd + 1, &fds, nullptr, nullptr, &tv);
         }
     }
-    watch.until(t0, 500, 30000); // settle
+    watch.until(t0, 500, 30000, firstPaint); // settle
 
     const long cpu0 = cpuTicks(pid), ctx0 = contextSwitches(pid);
     watch.until(Clock::now(), idleSeconds * 1000 + 1, idleSeconds * 1000);

@@ -78,16 +78,32 @@ void Controller::startup()
     attempt([this] { CoBrand_Randomize(); });
 }
 
+template <typename Window> void Controller::forwardPages(Window *window)
+{
+    connect(window, &Window::pageRequested, this, [this](Page page) { m_pages.OpenPage(page); });
+}
+
+void Controller::recordLoaded(QWidget *window, const QString &name)
+{
+    m_registry.loaded(name, [window = QPointer<QWidget>(window)] {
+        if (window)
+            window->close();
+    });
+}
+
+void Controller::present(ui::FormWindow *window)
+{
+    window->centreOnScreen();
+    window->show();
+    window->activateWindow();
+}
+
 void Controller::wireMainForm(ui::MainForm *form, const QString &name)
 {
-    connect(form, &ui::MainForm::pageRequested, this,
-            [this](Page page) { m_pages.OpenPage(page); });
+    forwardPages(form);
     connect(form, &ui::MainForm::aboutRequested, this, &Controller::showAbout);
     connect(form, &ui::FormWindow::unloading, this, [this, name] { mainFormUnloading(name); });
-    m_registry.loaded(name, [form = QPointer<ui::MainForm>(form)] {
-        if (form)
-            form->close();
-    });
+    recordLoaded(form, name);
 }
 
 ui::QuestionWindow *Controller::loadQuestionWindow()
@@ -116,8 +132,7 @@ ui::ExitWindow *Controller::loadExitWindow()
         m_services.random.seedFromClock();
         const int support = supportTextIndex(m_services.random.next());
         m_exit = new ui::ExitWindow(support, m_services.messages);
-        connect(m_exit, &ui::ExitWindow::pageRequested, this,
-                [this](Page page) { m_pages.OpenPage(page); });
+        forwardPages(m_exit.data());
         connect(m_exit, &ui::ExitWindow::submitClicked, this,
                 [this] { m_referral.submit(m_exit->fieldTexts()); });
         connect(m_exit, &ui::FormWindow::unloading, this, [this] {
@@ -126,10 +141,7 @@ ui::ExitWindow *Controller::loadExitWindow()
             EndProgram();
             m_registry.unloaded(ExitName);
         });
-        m_registry.loaded(ExitName, [w = QPointer<ui::ExitWindow>(m_exit)] {
-            if (w)
-                w->close();
-        });
+        recordLoaded(m_exit, ExitName);
     }
     return m_exit;
 }
@@ -149,10 +161,7 @@ void Controller::mainFormUnloading(const QString &name)
 
 void Controller::showQuestionWindow()
 {
-    ui::QuestionWindow *window = loadQuestionWindow();
-    window->centreOnScreen();
-    window->show();
-    window->activateWindow();
+    present(loadQuestionWindow());
 }
 
 void Controller::next()
@@ -175,9 +184,7 @@ void Controller::next()
     display->setLines(lines);
     window->close();
     loadExitWindow()->hide();
-    display->centreOnScreen();
-    display->show();
-    display->activateWindow();
+    present(display);
 }
 
 void Controller::back()
@@ -192,8 +199,7 @@ void Controller::back()
 void Controller::showAbout()
 {
     ui::AboutBox box;
-    connect(&box, &ui::AboutBox::pageRequested, this,
-            [this](Page page) { m_pages.OpenPage(page); });
+    forwardPages(&box);
     box.exec();
 }
 

@@ -14,6 +14,7 @@ class QuestionWindow;
 class ResultWindow;
 class ExitWindow;
 class MainForm;
+class FormWindow;
 } // namespace tavrisk::ui
 
 namespace tavrisk {
@@ -51,6 +52,9 @@ public:
     int coBrandNumber() const { return m_coBrandNumber; }
 
 private:
+    template <typename Window> void forwardPages(Window *window);
+    void recordLoaded(QWidget *window, const QString &name);
+    static void present(ui::FormWindow *window);
     void wireMainForm(ui::MainForm *form, const QString &name);
     void mainFormUnloading(const QString &name);
     void showQuestionWindow();
