@@ -3,18 +3,15 @@
 #include "app/qtservices.h"
 #include "app/random.h"
 #include "app/settings.h"
+#include "ui/form.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
     using namespace tavrisk;
     QApplication app(argc, argv);
-    // Fusion paints the palette's button faces and colours on every platform.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // Only EndProgram ends the program, never the last window closing.
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::configureApplication();
 
     const QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
     DesktopOpener opener;

@@ -112,4 +112,7 @@ private:
 
 QIcon programIcon();
 
+// Application-wide settings the windows rely on; call once after QApplication.
+void configureApplication();
+
 } // namespace tavrisk::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/form.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QStyleFactory>
@@ -11,8 +13,7 @@ namespace tavrisk::test {
 // Widget tests use the program's style, so what they measure is what users see.
 inline void useProgramStyle()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::configureApplication();
 }
 
 template <typename T = QWidget> T *child(const QWidget *window, const char *name)
