@@ -25,18 +25,19 @@ trap 'kill $XVFB 2>/dev/null' EXIT
 for _ in $(seq 100); do [ -s "$OUT/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$OUT/display")" XDG_RUNTIME_DIR="$OUT/run" LANG=C LC_ALL=C
 
-APPS=(program bare_qt bare_xlib)
+# bare_qt_text also shows one line of text, so it loads fonts as any window with text must.
+APPS=(program bare_qt bare_qt_text bare_xlib)
 declare -A CMD=([program]="$B/src/QVFreeTavrisk" [bare_qt]="$B/bench/bench_bare_qt"
-    [bare_xlib]="$B/bench/bench_bare_xlib")
+    [bare_qt_text]="$B/bench/bench_bare_qt text" [bare_xlib]="$B/bench/bench_bare_xlib")
 # A radio button of the question window (Lion), relative to the window.
-declare -A CLICK=([program]="--click 40,262" [bare_qt]="" [bare_xlib]="")
+declare -A CLICK=([program]="--click 40,262" [bare_qt]="" [bare_qt_text]="" [bare_xlib]="")
 
 echo "Rounds: $ROUNDS, idle: ${IDLE}s, $(nproc) cores, $(uname -m), $(date -u +%Y-%m-%d)"
 for round in $(seq "$ROUNDS"); do
     for app in "${APPS[@]}"; do
         export XDG_CONFIG_HOME="$OUT/config-$app-$round"
         # shellcheck disable=SC2086
-        "$B/bench/bench_measure" --idle "$IDLE" ${CLICK[$app]} -- "${CMD[$app]}" >>"$OUT/$app.txt"
+        "$B/bench/bench_measure" --idle "$IDLE" ${CLICK[$app]} -- ${CMD[$app]} >>"$OUT/$app.txt"
     done
     printf '.'
 done
@@ -57,15 +58,18 @@ for app in "${APPS[@]}"; do
     col "$app" 4 | summary "idle ctx switches"
 done
 col program 5 | summary "program: click to last repaint (ms)"
-echo "== paired ratios, program / bare Qt"
-ratio 1 bare_qt | summary "first paint"
-ratio 2 bare_qt | summary "peak RSS"
+for anchor in bare_qt bare_qt_text; do
+    echo "== paired ratios, program / $anchor"
+    ratio 1 "$anchor" | summary "first paint"
+    ratio 2 "$anchor" | summary "peak RSS"
+done
 
 echo "== instructions until painted and quiet (callgrind)"
 for app in "${APPS[@]}"; do
     export XDG_CONFIG_HOME="$OUT/config-$app-cg"
+    # shellcheck disable=SC2086
     "$B/bench/bench_measure" --idle 0 -- valgrind --tool=callgrind \
-        --callgrind-out-file="$OUT/callgrind.$app" "${CMD[$app]}" >/dev/null 2>&1 || true
+        --callgrind-out-file="$OUT/callgrind.$app" ${CMD[$app]} >/dev/null 2>&1 || true
     printf '%-10s %15s\n' "$app" "$(sed -n 's/^summary: //p' "$OUT/callgrind.$app")"
 done
 
