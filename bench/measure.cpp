@@ -95,9 +95,10 @@ struct Watch
     Window painted = 0;
 
     // Handles events until `quietMs` pass without damage (counted from `since`
-    // while none comes) or `limitMs` run out. Returns the time of the last
-    // damage seen (or -1), relative to t0.
-    double until(Clock::time_point t0, double quietMs, double limitMs, double since = 0)
+    // while none comes), `limitMs` run out or, with `first`, damage comes.
+    // Returns the time of the last damage seen (or -1), relative to t0.
+    double until(Clock::time_point t0, double quietMs, double limitMs, double since = 0,
+                 bool first = false)
     {
         double last = -1;
         const int fd = ConnectionNumber(display);
@@ -113,6 +114,8 @@ struct Watch
                     last = msSince(t0);
                     if (!painted)
                         painted = d->drawable;
+                    if (first)
+                        return last;
                 }
             }
             const double now = msSince(t0);
@@ -160,29 +163,7 @@ int main(int argc, char *argv[])
     }
     Watch watch{display, damageEvent};
     // First paint: the first damage on a window the program created.
-    double firstPaint = -1;
-    {
-        const int fd = ConnectionNumber(display);
-        while (firstPaint < 0 && msSince(t0) < 30000) {
-            while (XPending(display) && firstPaint < 0) {
-                XEvent event;
-                XNextEvent(display, &event);
-                if (event.type == CreateNotify) {
-                    XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
-                } else if (event.type == damageEvent + XDamageNotify) {
-                    auto *d = reinterpret_cast<XDamageNotifyEvent *>(&event);
-                    XDamageSubtract(display, d->damage, None, None);
-                    firstPaint = msSince(t0);
-                    watch.painted = d->drawable;
-                }
-            }
-            fd_set fds;
-            FD_ZERO(&fds);
-            FD_SET(fd, &fds);
-            timeval tv{0, 2000};
-            select(fd + 1, &fds, nullptr, nullptr, &tv);
-        }
-    }
+    const double firstPaint = watch.until(t0, 30000, 30000, 0, true);
     watch.until(t0, 500, 30000, firstPaint); // settle
 
     const long cpu0 = cpuTicks(pid), ctx0 = contextSwitches(pid);
