@@ -39,7 +39,12 @@ LockFileInstance::LockFileInstance(QString applicationName) : m_name(std::move(a
 
 LockFileInstance::~LockFileInstance()
 {
-    release();
+    unlock();
+}
+
+void LockFileInstance::release()
+{
+    unlock();
 }
 
 #ifdef Q_OS_WIN
@@ -57,7 +62,7 @@ bool LockFileInstance::acquire()
     return m_mutex != nullptr;
 }
 
-void LockFileInstance::release()
+void LockFileInstance::unlock()
 {
     if (m_mutex) {
         ReleaseMutex(m_mutex);
@@ -84,7 +89,7 @@ bool LockFileInstance::acquire()
     return true;
 }
 
-void LockFileInstance::release()
+void LockFileInstance::unlock()
 {
     // The file stays: removing it would let two copies lock two different files.
     if (m_fd >= 0) {

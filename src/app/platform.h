@@ -26,6 +26,7 @@ public:
     void release() override;
 
 private:
+    void unlock();
     QString m_name;
 #ifdef Q_OS_WIN
     void *m_mutex = nullptr;
