@@ -40,11 +40,16 @@ void TestReferral::trimming_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("spaces") << "  a b  " << "a b";
-    QTest::newRow("tabs stay") << "\ta\t" << "\ta\t";
-    QTest::newRow("line breaks stay") << " a\r\n " << "a\r\n";
-    QTest::newRow("only spaces") << "   " << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("spaces") << "  a b  "
+                            << "a b";
+    QTest::newRow("tabs stay") << "\ta\t"
+                               << "\ta\t";
+    QTest::newRow("line breaks stay") << " a\r\n "
+                                      << "a\r\n";
+    QTest::newRow("only spaces") << "   "
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestReferral::trimming()
@@ -61,14 +66,27 @@ void TestReferral::placeholderRule_data()
     QTest::addColumn<QString>("onEnter");
     QTest::addColumn<QString>("onLeave");
     const int name = int(ReferField::Name), message = int(ReferField::Message);
-    QTest::newRow("placeholder empties") << name << "Your Name" << "" << "Your Name";
-    QTest::newRow("placeholder with spaces") << name << "  Your Name " << "" << "  Your Name ";
-    QTest::newRow("other case is text") << name << "your name" << "your name" << "your name";
-    QTest::newRow("blank comes back") << name << "   " << "   " << "Your Name";
-    QTest::newRow("empty comes back") << name << "" << "" << "Your Name";
-    QTest::newRow("message keeps its CR LF") << message << "Your Message\r\n" << "Your Message\r\n"
+    QTest::newRow("placeholder empties") << name << "Your Name"
+                                         << ""
+                                         << "Your Name";
+    QTest::newRow("placeholder with spaces") << name << "  Your Name "
+                                             << ""
+                                             << "  Your Name ";
+    QTest::newRow("other case is text") << name << "your name"
+                                        << "your name"
+                                        << "your name";
+    QTest::newRow("blank comes back") << name << "   "
+                                      << "   "
+                                      << "Your Name";
+    QTest::newRow("empty comes back") << name << ""
+                                      << ""
+                                      << "Your Name";
+    QTest::newRow("message keeps its CR LF") << message << "Your Message\r\n"
+                                             << "Your Message\r\n"
                                              << "Your Message\r\n";
-    QTest::newRow("a tab is not blank") << name << "\t" << "\t" << "\t";
+    QTest::newRow("a tab is not blank") << name << "\t"
+                                        << "\t"
+                                        << "\t";
 }
 
 void TestReferral::placeholderRule()
@@ -96,22 +114,26 @@ void TestReferral::checks_data()
     QTest::newRow("untouched form") << initial << "Please Enter Proper Email Address";
     QTest::newRow("same address") << with(ReferField::FriendEmail, "ann@mail.example")
                                   << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same after trimming")
-        << with(ReferField::FriendEmail, "  ann@mail.example ") << "Please Enter Distinct Email Addresses";
-    QTest::newRow("other letter case is distinct") << with(ReferField::FriendEmail, "ANN@mail.example") << "";
+    QTest::newRow("same after trimming") << with(ReferField::FriendEmail, "  ann@mail.example ")
+                                         << "Please Enter Distinct Email Addresses";
+    QTest::newRow("other letter case is distinct")
+        << with(ReferField::FriendEmail, "ANN@mail.example") << "";
     QTest::newRow("both empty") << [&] {
         Fields x = good();
         x[int(ReferField::Email)] = x[int(ReferField::FriendEmail)] = QString();
         return x;
     }() << "Please Enter Distinct Email Addresses";
-    QTest::newRow("no @") << with(ReferField::Email, "ann.mail.example") << "Please Enter Proper Email Address";
-    QTest::newRow("friend's has no .") << with(ReferField::FriendEmail, "bob@mail")
-                                       << "Please Enter Proper Email Address";
+    QTest::newRow("no @") << with(ReferField::Email, "ann.mail.example")
+                          << "Please Enter Proper Email Address";
+    QTest::newRow("friend's has no .")
+        << with(ReferField::FriendEmail, "bob@mail") << "Please Enter Proper Email Address";
     QTest::newRow("@ and . alone pass") << with(ReferField::Email, ".@") << "";
     QTest::newRow("dot last passes") << with(ReferField::Email, "a@b.") << "";
-    QTest::newRow("name placeholder") << with(ReferField::Name, "Your Name") << "Please Enter Your Name";
+    QTest::newRow("name placeholder")
+        << with(ReferField::Name, "Your Name") << "Please Enter Your Name";
     QTest::newRow("name only spaces") << with(ReferField::Name, "   ") << "Please Enter Your Name";
-    QTest::newRow("message emptied") << with(ReferField::Message, "") << "Please Enter Your Message";
+    QTest::newRow("message emptied")
+        << with(ReferField::Message, "") << "Please Enter Your Message";
     QTest::newRow("message placeholder without CR LF")
         << with(ReferField::Message, "Your Message") << "Please Enter Your Message";
     QTest::newRow("friend's name placeholder")
@@ -150,7 +172,8 @@ void TestReferral::checks()
 void TestReferral::untouchedMessageIsSentWithItsLineBreak()
 {
     const QUrl address = referralAddress(good());
-    QVERIFY(address.toString(QUrl::FullyEncoded).contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
+    QVERIFY(address.toString(QUrl::FullyEncoded)
+                .contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
     QCOMPARE(QUrlQuery(address).queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
              QStringLiteral("Your Message\r\n"));
 }
@@ -158,11 +181,15 @@ void TestReferral::untouchedMessageIsSentWithItsLineBreak()
 void TestReferral::hostileValuesArriveIntact_data()
 {
     QTest::addColumn<Fields>("fields");
-    QTest::newRow("query syntax") << Fields{"A&taf5=x", "a=b@c.d", "#frag?q", "50% + 50%", "x@y.z&page=home"};
-    QTest::newRow("spaces and breaks") << Fields{" a b ", "m@n.o", "line 1\r\nline 2\n", "tab\there", "p@q.r"};
-    QTest::newRow("non-ASCII") << Fields{"Zoë Ørsted", "zoë@exämple.de", "日本語のメッセージ", "Владимир", "w@x.y"};
+    QTest::newRow("query syntax") << Fields{"A&taf5=x", "a=b@c.d", "#frag?q", "50% + 50%",
+                                            "x@y.z&page=home"};
+    QTest::newRow("spaces and breaks")
+        << Fields{" a b ", "m@n.o", "line 1\r\nline 2\n", "tab\there", "p@q.r"};
+    QTest::newRow("non-ASCII") << Fields{"Zoë Ørsted", "zoë@exämple.de", "日本語のメッセージ",
+                                         "Владимир", "w@x.y"};
     QTest::newRow("slashes and plus") << Fields{"a/b\\c", "a+b@c.d", "%2526", "'quoted\"", "e@f.g"};
-    QTest::newRow("field-length value") << Fields{QString(32767, u'&'), "m@n.o", QString(32767, u'é'), "f", "p@q.r"};
+    QTest::newRow("field-length value")
+        << Fields{QString(32767, u'&'), "m@n.o", QString(32767, u'é'), "f", "p@q.r"};
 }
 
 void TestReferral::hostileValuesArriveIntact()
@@ -171,8 +198,9 @@ void TestReferral::hostileValuesArriveIntact()
     const QUrl address = referralAddress(fields);
     QVERIFY(address.isValid());
     const QString encoded = address.toString(QUrl::FullyEncoded);
-    QVERIFY(encoded.startsWith(QStringLiteral("http://") + siteHost() +
-                               QStringLiteral("/qv-free-tavrisk/ssd.php?page=qvqs-refer-a-friend&taf1=")));
+    QVERIFY(encoded.startsWith(
+        QStringLiteral("http://") + siteHost() +
+        QStringLiteral("/qv-free-tavrisk/ssd.php?page=qvqs-refer-a-friend&taf1=")));
     QVERIFY(!encoded.contains(u'#'));
     // Parsed back, exactly seven parameters, in order, each as captured.
     const QUrlQuery query(QUrl(encoded, QUrl::StrictMode));

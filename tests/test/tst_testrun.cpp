@@ -16,7 +16,8 @@ private Q_SLOTS:
 };
 
 namespace {
-QuestionScreen click(TestState &state, QuestionScreen screen, int select, ResultLines *lines = nullptr)
+QuestionScreen click(TestState &state, QuestionScreen screen, int select,
+                     ResultLines *lines = nullptr)
 {
     ResultLines ignored;
     screen.selected = select;

@@ -45,8 +45,8 @@ void TestPages::addresses()
 {
     QFETCH(int, page);
     QFETCH(QString, key);
-    const QString expected =
-        QStringLiteral("http://") + siteHost() + QStringLiteral("/qv-free-tavrisk/ssd.php?page=") + key;
+    const QString expected = QStringLiteral("http://") + siteHost() +
+                             QStringLiteral("/qv-free-tavrisk/ssd.php?page=") + key;
     QCOMPARE(pageAddress(Page(page)).toString(QUrl::FullyEncoded), expected);
     QVERIFY(pageAddress(Page(page)).isValid());
 }
@@ -153,11 +153,16 @@ void TestPages::labelDisplayText_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("escaped ampersand") << "name &&  link" << "name &  link";
-    QTest::newRow("access key marker") << "&Next" << "Next";
-    QTest::newRow("trailing lone ampersand") << "a&" << "a";
-    QTest::newRow("three") << "a&&&b" << "a&b";
-    QTest::newRow("none") << "plain" << "plain";
+    QTest::newRow("escaped ampersand") << "name &&  link"
+                                       << "name &  link";
+    QTest::newRow("access key marker") << "&Next"
+                                       << "Next";
+    QTest::newRow("trailing lone ampersand") << "a&"
+                                             << "a";
+    QTest::newRow("three") << "a&&&b"
+                           << "a&b";
+    QTest::newRow("none") << "plain"
+                          << "plain";
 }
 
 void TestPages::labelDisplayText()
