@@ -29,11 +29,6 @@ template <typename Step> void attempt(Step &&step)
 
 } // namespace
 
-QString alreadyRunningMessage()
-{
-    return QStringLiteral("Application is already running");
-}
-
 Controller::Controller(Services &services)
     : m_services(services), m_pages(services.opener), m_registry(services.end),
       m_referral(services.messages, services.opener)
@@ -67,7 +62,7 @@ void Controller::startup()
     m_registry.loaded(StartupName, [this] { EndProgram(); });
 
     if (!m_services.instance.acquire()) {
-        m_services.messages.show(alreadyRunningMessage(), text::appTitle(),
+        m_services.messages.show(QStringLiteral("Application is already running"), text::appTitle(),
                                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
         EndProgram();
         return;
@@ -205,10 +200,10 @@ void Controller::showAbout()
 
 void Controller::CoBrand_Randomize()
 {
-    m_coBrandNumber = tavrisk::coBrandNumber(m_services.random.next());
+    m_intCoBrandRandomNumber = tavrisk::coBrandNumber(m_services.random.next());
     if (!m_main)
         return;
-    switch (coBrandOutcome(m_coBrandNumber)) {
+    switch (coBrandOutcome(m_intCoBrandRandomNumber)) {
     case OfferInFront::CoBrand:
         m_main->bringToFront(m_main->coBrandLabel());
         break;

@@ -49,7 +49,6 @@ public:
     const TestState &testState() const { return m_state; }
     const WindowRegistry &registry() const { return m_registry; }
     const ModTellAFriend &referral() const { return m_referral; }
-    int coBrandNumber() const { return m_coBrandNumber; }
 
 private:
     template <typename Window> void forwardPages(Window *window);
@@ -64,12 +63,10 @@ private:
     WindowRegistry m_registry;
     ModTellAFriend m_referral;
     TestState m_state;
-    int m_coBrandNumber = 0;
+    int m_intCoBrandRandomNumber = 0; // kept as drawn; nothing reads it
     QPointer<ui::QuestionWindow> m_main;
     QPointer<ui::ResultWindow> m_display;
     QPointer<ui::ExitWindow> m_exit;
 };
-
-QString alreadyRunningMessage();
 
 } // namespace tavrisk

@@ -24,11 +24,6 @@ void WindowRegistry::unloaded(const QString &name)
     std::erase_if(m_entries, [&](const Entry &e) { return e.name == name; });
 }
 
-bool WindowRegistry::isLoaded(const QString &name) const
-{
-    return find(name) != nullptr;
-}
-
 QStringList WindowRegistry::loadOrder() const
 {
     QStringList names;
@@ -63,15 +58,6 @@ void WindowRegistry::EndProgram()
 WindowRegistry::Entry *WindowRegistry::find(const QString &name)
 {
     for (Entry &e : m_entries) {
-        if (e.name == name)
-            return &e;
-    }
-    return nullptr;
-}
-
-const WindowRegistry::Entry *WindowRegistry::find(const QString &name) const
-{
-    for (const Entry &e : m_entries) {
         if (e.name == name)
             return &e;
     }

@@ -23,7 +23,6 @@ public:
     bool unloading(const QString &name);
     void unloaded(const QString &name);
 
-    bool isLoaded(const QString &name) const;
     QStringList loadOrder() const;
 
     // Unloads every loaded window in load order, passing over any already
@@ -39,7 +38,6 @@ private:
         bool unloading = false;
     };
     Entry *find(const QString &name);
-    const Entry *find(const QString &name) const;
 
     ProcessEnd &m_end;
     std::vector<Entry> m_entries;
