@@ -28,7 +28,7 @@ cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$OUT/pkg" >"$OUT/cpack.log"
 DEB=$(ls "$OUT"/pkg/*.deb)
 depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core libc6 libstdc++6; do
     grep -q "$lib" <<<"$depends"
 done
 refute grep -q -- '-dev' <<<"$depends"
