@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QTest>
 #include <QWidget>
 
