@@ -62,8 +62,9 @@ void Controller::startup()
     m_registry.loaded(StartupName, [this] { EndProgram(); });
 
     if (!m_services.instance.acquire()) {
-        m_services.messages.show(QStringLiteral("Application is already running"), text::appTitle(),
-                                 MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+        m_services.messages.show(nullptr, QStringLiteral("Application is already running"),
+                                 text::appTitle(), MessageBoxes::Icon::Information,
+                                 MessageBoxes::Buttons::Ok);
         EndProgram();
         return;
     }
@@ -96,7 +97,7 @@ void Controller::present(ui::FormWindow *window)
 void Controller::wireMainForm(ui::MainForm *form, const QString &name)
 {
     forwardPages(form);
-    connect(form, &ui::MainForm::aboutRequested, this, &Controller::showAbout);
+    connect(form, &ui::MainForm::aboutRequested, this, [this, form] { showAbout(form); });
     connect(form, &ui::FormWindow::unloading, this, [this, name] { mainFormUnloading(name); });
     recordLoaded(form, name);
 }
@@ -129,7 +130,7 @@ ui::ExitWindow *Controller::loadExitWindow()
         m_exit = new ui::ExitWindow(support, m_services.messages);
         forwardPages(m_exit.data());
         connect(m_exit, &ui::ExitWindow::submitClicked, this,
-                [this] { m_referral.submit(m_exit->fieldTexts()); });
+                [this] { m_referral.submit(m_exit->fieldTexts(), m_exit); });
         connect(m_exit, &ui::FormWindow::unloading, this, [this] {
             m_registry.unloading(ExitName);
             m_exit = nullptr;
@@ -150,8 +151,21 @@ void Controller::mainFormUnloading(const QString &name)
         m_main = nullptr;
     else
         m_display = nullptr;
-    attempt([this] { loadExitWindow()->showOnTop(); });
+    // On the way to the other main window it is loaded but stays hidden, so
+    // it never reaches the screen; only a real close shows it.
+    attempt([this] {
+        ui::ExitWindow *exit = loadExitWindow();
+        if (!m_navigating)
+            exit->showOnTop();
+    });
     m_registry.unloaded(name);
+}
+
+void Controller::navigateAway(QWidget *window)
+{
+    m_navigating = true;
+    window->close();
+    m_navigating = false;
 }
 
 void Controller::showQuestionWindow()
@@ -177,7 +191,7 @@ void Controller::next()
     }
     ui::ResultWindow *display = loadResultWindow();
     display->setLines(lines);
-    window->close();
+    navigateAway(window);
     loadExitWindow()->hide();
     present(display);
 }
@@ -186,14 +200,15 @@ void Controller::back()
 {
     m_state.reset();
     if (m_display)
-        m_display->close();
+        navigateAway(m_display);
     showQuestionWindow();
     loadExitWindow()->hide();
 }
 
-void Controller::showAbout()
+void Controller::showAbout(QWidget *owner)
 {
-    ui::AboutBox box;
+    // Owned by the window it was chosen from, so it opens and stays above it.
+    ui::AboutBox box(owner);
     forwardPages(&box);
     box.exec();
 }

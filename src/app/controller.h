@@ -42,7 +42,7 @@ public:
 
     void next();
     void back();
-    void showAbout();
+    void showAbout(QWidget *owner);
     void CoBrand_Randomize();
     void EndProgram();
 
@@ -56,6 +56,8 @@ private:
     static void present(ui::FormWindow *window);
     void wireMainForm(ui::MainForm *form, const QString &name);
     void mainFormUnloading(const QString &name);
+    // Closes a main window on the way to the other one.
+    void navigateAway(QWidget *window);
     void showQuestionWindow();
 
     Services &m_services;
@@ -64,6 +66,7 @@ private:
     ModTellAFriend m_referral;
     TestState m_state;
     int m_intCoBrandRandomNumber = 0; // kept as drawn; nothing reads it
+    bool m_navigating = false;
     QPointer<ui::QuestionWindow> m_main;
     QPointer<ui::ResultWindow> m_display;
     QPointer<ui::ExitWindow> m_exit;

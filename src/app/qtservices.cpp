@@ -13,11 +13,13 @@ void DesktopOpener::open(const QUrl &address)
     QDesktopServices::openUrl(address);
 }
 
-MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &title, Icon icon,
-                                          Buttons buttons)
+MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
+                                          Icon icon, Buttons buttons)
 {
+    // With its owner the box is transient for that window, so the window
+    // manager keeps it above it, also above a window that stays on top.
     QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Information, title,
-                    ui::shownLines(text));
+                    ui::shownLines(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

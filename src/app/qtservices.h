@@ -14,7 +14,8 @@ public:
 class QtMessageBoxes : public MessageBoxes
 {
 public:
-    Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer show(QWidget *owner, const QString &text, const QString &title, Icon icon,
+                Buttons buttons) override;
 };
 
 } // namespace tavrisk

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <iterator>
 
 namespace tavrisk::ui {
 
@@ -46,7 +48,6 @@ ExitWindow::ExitWindow(int supportIndex, MessageBoxes &messages)
     : FormWindow("frmNagScreen2", 11115, 4725, Qt::white), m_messages(messages)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     QWidget *c = client();
 
     QGroupBox *softwares = addPanel(c, "Frame6", QStringLiteral("Download Quorvane Softwares"),
@@ -172,6 +173,8 @@ void ExitWindow::showOnTop()
         m_placed = true;
     }
     show();
+    // It is the only window left: the keyboard goes to it, on Exit.
+    activateWindow();
 }
 
 bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
@@ -192,7 +195,7 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress:
         if (refusesSpace(f) && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            m_messages.show(spaceRefusedMessage(), text::appTitle(), MessageBoxes::Icon::Stop,
+            m_messages.show(this, spaceRefusedMessage(), text::appTitle(), MessageBoxes::Icon::Stop,
                             MessageBoxes::Buttons::Ok);
             field(f)->setFocus();
             return true;

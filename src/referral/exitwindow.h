@@ -37,7 +37,7 @@ public:
     QCheckBox *visitCheck() const { return m_check; }
     QLabel *supportLabel() const { return m_support; }
 
-    // Above all other windows, without taking the focus from them.
+    // Above all other windows, and active.
     void showOnTop();
 
 Q_SIGNALS:

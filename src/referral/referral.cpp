@@ -165,23 +165,23 @@ QString ModTellAFriend::checkCompleteness(const std::array<QString, ReferFieldCo
     return QString();
 }
 
-void ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts)
+void ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts, QWidget *owner)
 {
     for (int i = 0; i < ReferFieldCount; ++i)
         m_captured[i] = trimSpaces(fieldTexts[i]);
     const QString problem = checkAddresses(m_captured);
     if (!problem.isEmpty()) {
-        fail(problem);
+        fail(owner, problem);
         return;
     }
-    SubmitReferral();
+    SubmitReferral(owner);
 }
 
-void ModTellAFriend::SubmitReferral()
+void ModTellAFriend::SubmitReferral(QWidget *owner)
 {
     const QString problem = checkCompleteness(m_captured);
     if (!problem.isEmpty()) {
-        fail(problem);
+        fail(owner, problem);
         return;
     }
     m_address = referralAddress(m_captured);
@@ -193,9 +193,10 @@ void ModTellAFriend::OpenReferralPage()
     m_opener.open(m_address);
 }
 
-void ModTellAFriend::fail(const QString &message)
+void ModTellAFriend::fail(QWidget *owner, const QString &message)
 {
-    m_messages.show(message, text::appTitle(), MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok);
+    m_messages.show(owner, message, text::appTitle(), MessageBoxes::Icon::Stop,
+                    MessageBoxes::Buttons::Ok);
 }
 
 } // namespace tavrisk

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <array>
 
+class QWidget;
+
 namespace tavrisk {
 
 class MessageBoxes;
@@ -44,8 +46,9 @@ public:
         : m_messages(messages), m_opener(opener)
     {}
 
-    // The click on "Refer A Friend Now", with the fields' texts as they stand.
-    void submit(const std::array<QString, ReferFieldCount> &fieldTexts);
+    // The click on "Refer A Friend Now", with the fields' texts as they stand;
+    // a failed check's message opens above `owner`.
+    void submit(const std::array<QString, ReferFieldCount> &fieldTexts, QWidget *owner);
 
     const std::array<QString, ReferFieldCount> &captured() const { return m_captured; }
     QUrl lastAddress() const { return m_address; }
@@ -55,9 +58,9 @@ public:
     static QString checkCompleteness(const std::array<QString, ReferFieldCount> &values);
 
 private:
-    void SubmitReferral();
+    void SubmitReferral(QWidget *owner);
     void OpenReferralPage();
-    void fail(const QString &message);
+    void fail(QWidget *owner, const QString &message);
 
     MessageBoxes &m_messages;
     UrlOpener &m_opener;

@@ -1,10 +1,10 @@
 #include "ui/questionwindow.h"
 
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace tavrisk::ui {
 
@@ -43,9 +43,21 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
         setBackground(option, colour::Pink);
         setForeground(option, colour::Maroon);
         group->addButton(option, i);
-        option->installEventFilter(this);
         m_options[i] = option;
     }
+    // The group is one tab stop, at its selected option. Qt moves that stop
+    // only when an option takes the focus, so a selection made any other way
+    // (the program's own after a give-up, a screen reader's press) moves it here.
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked)
+            return;
+        for (QRadioButton *option : m_options) {
+            const Qt::FocusPolicy policy = option->focusPolicy();
+            option->setFocusPolicy(option == m_options.at(id)
+                                       ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                       : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    });
 
     m_next = addButton(panel, "cmdNext", text::nextCaption(), twipsRect(5040, 4800, 2295, 375),
                        bold, colour::Silver);
@@ -65,22 +77,6 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
     exitButton()->setFocus();
 }
 
-bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // Tabbing into the animals lands on the selected one, the group's one stop.
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        auto *option = qobject_cast<QRadioButton *>(watched);
-        if (option && !option->isChecked() &&
-            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            const int selected = screen().selected;
-            m_options.at(selected)->setFocus(reason);
-            return true;
-        }
-    }
-    return MainForm::eventFilter(watched, event);
-}
-
 QuestionScreen QuestionWindow::screen() const
 {
     QuestionScreen s = m_shown;
@@ -94,11 +90,18 @@ QuestionScreen QuestionWindow::screen() const
 void QuestionWindow::display(const QuestionScreen &screen)
 {
     m_shown = screen;
+    const bool groupHadFocus = std::any_of(m_options.begin(), m_options.end(),
+                                           [](const QRadioButton *o) { return o->hasFocus(); });
+    QRadioButton *selected = m_options.at(screen.selected);
+    selected->setChecked(true);
+    // A keyboard user stays in the group, on its selection, even when the
+    // option they were on is the one that goes.
+    if (groupHadFocus)
+        selected->setFocus(Qt::OtherFocusReason);
     for (int i = 0; i < AnimalCount; ++i) {
         m_options[i]->setText(screen.captions[i]);
         m_options[i]->setVisible(screen.visible[i]);
     }
-    m_options.at(screen.selected)->setChecked(true);
     m_message->setText(shownLines(screen.message));
     fitLabel(m_message, false);
     m_next->setText(screen.nextCaption);

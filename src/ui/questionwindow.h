@@ -27,9 +27,6 @@ public:
 Q_SIGNALS:
     void nextClicked();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     std::array<QRadioButton *, AnimalCount> m_options{};
     QPushButton *m_next = nullptr;

@@ -111,8 +111,8 @@ void CheckUpdateReminder(Services &services)
         break;
     }
     const auto answer =
-        services.messages.show(updateQuestion(), text::appTitle(), MessageBoxes::Icon::Information,
-                               MessageBoxes::Buttons::YesNo);
+        services.messages.show(nullptr, updateQuestion(), text::appTitle(),
+                               MessageBoxes::Icon::Information, MessageBoxes::Buttons::YesNo);
     if (!services.settings.WriteSetting(DurationKey, todayText))
         return;
     if (answer == MessageBoxes::Answer::Yes)

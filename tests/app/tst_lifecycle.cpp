@@ -82,6 +82,7 @@ void TestLifecycle::secondCopyIsRefused()
     QCOMPARE(box.title, QStringLiteral("QV Tavrisk"));
     QCOMPARE(box.icon, MessageBoxes::Icon::Information);
     QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
+    QCOMPARE(box.owner, nullptr);
     QCOMPARE(m_fakes->end.ended, 1);
     // Nothing else of the start-up ran.
     QVERIFY(m_fakes->settings.log.isEmpty());
@@ -170,24 +171,30 @@ void TestLifecycle::closingAMainWindow()
     QVERIFY(m_fakes->messages.shown.isEmpty());
     ui::ExitWindow *e = m_controller->exitWindow();
     QVERIFY(e->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(e->testAttribute(Qt::WA_ShowWithoutActivating));
+    // The keyboard goes with it, onto Exit.
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    QCOMPARE(QApplication::focusWidget(), e->exitButton());
 }
 
 void TestLifecycle::exitWindowEndsTheProgram_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Exit button") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "Exit button";
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("Space, Exit having the focus") << "Space";
 }
 
 void TestLifecycle::exitWindowEndsTheProgram()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     ui::ExitWindow *e = reachExitWindow();
     QVERIFY(e && e->isVisible());
-    if (closeBox)
+    if (how == QLatin1String("close box"))
         e->close();
-    else
+    else if (how == QLatin1String("Space")) {
+        QVERIFY(QTest::qWaitForWindowActive(e));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    } else
         QTest::mouseClick(e->exitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->end.ended, 1);
     QVERIFY(m_controller->registry().loadOrder().isEmpty());
@@ -197,6 +204,7 @@ void TestLifecycle::exitWindowEndsTheProgram()
 void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
 {
     m_fakes->random.script = {0.0f, 0.6f}; // co-brand draw, then the support text: index 2
+    ShowCounter shows;
     start();
     for (int trip = 0; trip < 10; ++trip) {
         for (int i = 0; i < 5; ++i)
@@ -210,7 +218,10 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
     QCOMPARE(m_fakes->random.seeded, 2); // start-up and the exit window's one load
     QCOMPARE(m_controller->registry().loadOrder(),
              QStringList({"startup", "frmNagScreen2", "frmMain"}));
+    // Loaded on the first trip, yet never on screen until a real close.
+    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 0);
     QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
+    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 1);
     QCOMPARE(m_controller->exitWindow()->supportLabel()->text(), supportText(2));
 }
 
@@ -297,6 +308,7 @@ void TestLifecycle::emailFieldsRefuseSpaces()
     QCOMPARE(m_fakes->messages.texts(),
              QStringList(2, QStringLiteral("Email Address Cannot Contain Space")));
     QCOMPARE(m_fakes->messages.shown[0].icon, MessageBoxes::Icon::Stop);
+    QCOMPARE(m_fakes->messages.owners(), QList<const QWidget *>(2, e));
     auto *name = e->findChild<QLineEdit *>("txtName");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("a b"));
@@ -354,6 +366,7 @@ void TestLifecycle::referralThroughTheForm()
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.shown.size(), 2);
+    QCOMPARE(m_fakes->messages.owners(), QList<const QWidget *>(2, e));
     QCOMPARE(m_fakes->opener.opened.size(), 2);
     QCOMPARE(
         m_fakes->opener.opened[0],

@@ -153,7 +153,7 @@ void TestReferral::checks()
     FakeMessages messages;
     FakeOpener opener;
     ModTellAFriend module(messages, opener);
-    module.submit(fields);
+    module.submit(fields, nullptr);
     if (message.isEmpty()) {
         QVERIFY(messages.shown.isEmpty());
         QCOMPARE(opener.opened.size(), 1);
@@ -219,14 +219,14 @@ void TestReferral::everySubmissionOpensOnce()
     FakeMessages messages;
     FakeOpener opener;
     ModTellAFriend module(messages, opener);
-    module.submit(good());
-    module.submit(good());
+    module.submit(good(), nullptr);
+    module.submit(good(), nullptr);
     QCOMPARE(opener.opened.size(), 2);
     QCOMPARE(opener.opened[0], opener.opened[1]);
     QCOMPARE(module.lastAddress().toString(QUrl::FullyEncoded), opener.opened[1]);
     Fields bad = good();
     bad[int(ReferField::Email)] = QStringLiteral("nobody");
-    module.submit(bad);
+    module.submit(bad, nullptr);
     QCOMPARE(opener.opened.size(), 2);
 }
 

@@ -32,13 +32,15 @@ struct FakeMessages : MessageBoxes
         QString text, title;
         Icon icon;
         Buttons buttons;
+        const QWidget *owner;
     };
     QList<Shown> shown;
     Answer nextAnswer = Answer::Ok;
     std::function<void()> onShow;
-    Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons) override
+    Answer show(QWidget *owner, const QString &text, const QString &title, Icon icon,
+                Buttons buttons) override
     {
-        shown.append({text, title, icon, buttons});
+        shown.append({text, title, icon, buttons, owner});
         if (onShow)
             onShow();
         if (buttons == Buttons::Ok)
@@ -51,6 +53,13 @@ struct FakeMessages : MessageBoxes
         for (const Shown &s : shown)
             t << s.text;
         return t;
+    }
+    QList<const QWidget *> owners() const
+    {
+        QList<const QWidget *> o;
+        for (const Shown &s : shown)
+            o << s.owner;
+        return o;
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/form.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
@@ -33,6 +34,26 @@ inline QStringList visibleTopLevels()
     names.sort();
     return names;
 }
+
+// Counts the show events of top-level windows, by object name, while it lives.
+class ShowCounter : public QObject
+{
+public:
+    ShowCounter() { QApplication::instance()->installEventFilter(this); }
+    int count(const QString &name) const { return m_shows.value(name); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow())
+            ++m_shows[watched->objectName()];
+        return false;
+    }
+
+private:
+    QHash<QString, int> m_shows;
+};
 
 // Whether the label's text, as drawn with its font, fits inside the label.
 inline bool textFits(const QLabel *label, QString *why = nullptr)

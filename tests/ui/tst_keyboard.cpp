@@ -2,6 +2,7 @@
 #include "app/controller.h"
 #include "fakes.h"
 #include "referral/exitwindow.h"
+#include "test/content.h"
 #include "ui/questionwindow.h"
 #include "ui/resultwindow.h"
 #include "widgethelpers.h"
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void questionWindowOpensWithExitFocused();
     void tabOrder();
     void arrowsMoveTheSelection();
+    void groupKeptAfterGiveUp_data();
+    void groupKeptAfterGiveUp();
     void questionKeys_data();
     void questionKeys();
     void wholeTestByAccessKeys();
@@ -113,6 +116,64 @@ void TestKeyboard::arrowsMoveTheSelection()
     QVERIFY(q->option(2)->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m_controller->question(), nullptr); // Enter on an option clicks Exit
+}
+
+void TestKeyboard::groupKeptAfterGiveUp_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("position");
+    for (int round = 1; round <= 4; ++round) {
+        for (int position = 0; position <= AnimalCount - round; ++position)
+            QTest::addRow("round %d, option %d", round, position) << round << position;
+    }
+}
+
+// Whichever option had the focus at Next, the group stays one tab stop at its
+// selection and the arrows go on from there.
+void TestKeyboard::groupKeptAfterGiveUp()
+{
+    QFETCH(int, round);
+    QFETCH(int, position);
+    ui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    for (int step = 1; step < round; ++step) {
+        press(Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(int(m_controller->testState().intStep), step);
+    }
+    q->exitButton()->setFocus();
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    for (int i = 0; i < position; ++i)
+        press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), q->option(position));
+    QVERIFY(q->option(position)->isChecked());
+    const QString chosen = q->option(position)->text();
+
+    press(Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(int(m_controller->testState().intStep), round);
+    QCOMPARE(m_controller->testState().strGivenUp, chosen);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    QVERIFY(q->option(0)->isChecked());
+
+    const bool severalLeft = q->option(1)->isVisible();
+    press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), q->option(severalLeft ? 1 : 0));
+    QVERIFY(q->option(severalLeft ? 1 : 0)->isChecked());
+    press(Qt::Key_Up);
+    QVERIFY(q->option(0)->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->nextButton());
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    q->exitButton()->setFocus();
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    QTRY_COMPARE(int(m_controller->testState().intStep), round + 1);
 }
 
 void TestKeyboard::questionKeys_data()

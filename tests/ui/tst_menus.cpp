@@ -265,6 +265,7 @@ void TestMenus::aboutBox()
         QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
         QVERIFY(box->isModal());
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(box->parentWidget(), w); // kept above the window it came from
         QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
         auto *ok = box->findChild<QPushButton *>("cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);

@@ -74,6 +74,7 @@ void TestReminder::questionAndOrder()
     QCOMPARE(box.title, QStringLiteral("QV Tavrisk"));
     QCOMPARE(box.icon, MessageBoxes::Icon::Information);
     QCOMPARE(box.buttons, MessageBoxes::Buttons::YesNo);
+    QCOMPARE(box.owner, nullptr); // asked before any window is shown
     QCOMPARE(f.settings.values[Key], QStringLiteral("12/8/2026"));
     QCOMPARE(f.opener.opened.size(), 1);
     QVERIFY(f.opener.opened[0].endsWith(QStringLiteral("?page=download-web-page")));
