@@ -1,4 +1,5 @@
 #include "app/controller.h"
+#include "app/log.h"
 #include "app/platform.h"
 #include "app/qtservices.h"
 #include "app/random.h"
@@ -6,10 +7,15 @@
 #include "ui/form.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
     using namespace tavrisk;
+    // Proof, for whoever reads the log, that the program ended the ordinary way.
+    lcApp();
+    std::atexit([] { qCDebug(lcApp, "exit handlers ran"); });
+
     QApplication app(argc, argv);
     ui::configureApplication();
 
@@ -25,5 +31,8 @@ int main(int argc, char *argv[])
 
     Controller controller(services);
     controller.startup();
-    return QApplication::exec();
+    const int status = end.ended() ? 0 : QApplication::exec();
+    // Windows closed on the way out are deleted later; let that happen now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

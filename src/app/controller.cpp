@@ -1,5 +1,6 @@
 #include "app/controller.h"
 
+#include "app/log.h"
 #include "referral/exitwindow.h"
 #include "ui/aboutbox.h"
 #include "ui/promotion.h"
@@ -19,11 +20,14 @@ const QString DisplayName = QStringLiteral("frmDisplay");
 const QString ExitName = QStringLiteral("frmNagScreen2");
 
 // A step that fails is abandoned and the sequence goes on with the next one.
-template <typename Step> void attempt(Step &&step)
+template <typename Step> void attempt(const char *what, Step &&step)
 {
     try {
         step();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCInfo(lcApp) << what << "skipped:" << e.what();
+    } catch (...) {
+        qCInfo(lcApp) << what << "skipped";
     }
 }
 
@@ -68,10 +72,16 @@ void Controller::startup()
         EndProgram();
         return;
     }
-    attempt([this] { m_services.random.seedFromClock(); });
-    attempt([this] { CheckUpdateReminder(m_services); });
-    attempt([this] { showQuestionWindow(); });
-    attempt([this] { CoBrand_Randomize(); });
+    attempt("seeding the random generator", [this] { m_services.random.seedFromClock(); });
+    attempt("the update reminder", [this] { CheckUpdateReminder(m_services); });
+    attempt("showing the question window", [this] { showQuestionWindow(); });
+    // A copy without a window would hold the lock, and refuse every later start, for nothing.
+    if (!m_main || !m_main->isVisible()) {
+        qCInfo(lcApp, "the question window could not be shown: ending");
+        EndProgram();
+        return;
+    }
+    attempt("the co-brand draw", [this] { CoBrand_Randomize(); });
 }
 
 template <typename Window> void Controller::forwardPages(Window *window)
@@ -152,12 +162,15 @@ void Controller::mainFormUnloading(const QString &name)
     else
         m_display = nullptr;
     // On the way to the other main window it is loaded but stays hidden, so
-    // it never reaches the screen; only a real close shows it.
-    attempt([this] {
-        ui::ExitWindow *exit = loadExitWindow();
-        if (!m_navigating)
-            exit->showOnTop();
-    });
+    // it never reaches the screen; only a real close shows it. While
+    // EndProgram unloads everything, nothing more is loaded or shown.
+    if (!m_registry.ending()) {
+        attempt("showing the exit window", [this] {
+            ui::ExitWindow *exit = loadExitWindow();
+            if (!m_navigating)
+                exit->showOnTop();
+        });
+    }
     m_registry.unloaded(name);
 }
 
@@ -176,7 +189,7 @@ void Controller::showQuestionWindow()
 void Controller::next()
 {
     ui::QuestionWindow *window = m_main;
-    if (!window)
+    if (!window || m_registry.ending())
         return;
     QuestionScreen screen = window->screen();
     ResultLines lines;
@@ -184,6 +197,7 @@ void Controller::next()
     case NextOutcome::Ignored:
         return;
     case NextOutcome::GaveUp:
+        qCDebug(lcApp).noquote() << "gave up" << m_state.strGivenUp;
         window->display(screen);
         return;
     case NextOutcome::Result:
@@ -191,6 +205,12 @@ void Controller::next()
     }
     ui::ResultWindow *display = loadResultWindow();
     display->setLines(lines);
+    if (lcApp().isDebugEnabled()) {
+        QStringList shown;
+        for (int i = 0; i < AnimalCount; ++i)
+            shown << display->orderLabel(i)->text();
+        qCDebug(lcApp).noquote() << "result window shows:" << shown.join(QStringLiteral(" | "));
+    }
     navigateAway(window);
     loadExitWindow()->hide();
     present(display);
@@ -198,6 +218,8 @@ void Controller::next()
 
 void Controller::back()
 {
+    if (m_registry.ending())
+        return;
     m_state.reset();
     if (m_display)
         navigateAway(m_display);
@@ -207,6 +229,8 @@ void Controller::back()
 
 void Controller::showAbout(QWidget *owner)
 {
+    if (m_registry.ending())
+        return;
     // Owned by the window it was chosen from, so it opens and stays above it.
     ui::AboutBox box(owner);
     forwardPages(&box);

@@ -1,10 +1,10 @@
 #include "app/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -51,15 +51,20 @@ void LockFileInstance::release()
 
 bool LockFileInstance::acquire()
 {
+    if (m_mutex)
+        return true;
     // Local\ names are per session, which is per signed-in user.
     const std::wstring name =
         (QStringLiteral("Local\\") + m_name + QStringLiteral(".instance")).toStdWString();
     m_mutex = CreateMutexW(nullptr, TRUE, name.c_str());
-    if (m_mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (!m_mutex)
+        return true; // no lock to be had: better a second copy than none at all
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(m_mutex);
         m_mutex = nullptr;
+        return false;
     }
-    return m_mutex != nullptr;
+    return true;
 }
 
 void LockFileInstance::unlock()
@@ -103,8 +108,8 @@ void LockFileInstance::unlock()
 void ExitProcess::endProcess()
 {
     m_lock.release();
-    std::fflush(nullptr);
-    std::_Exit(0);
+    m_ended = true;
+    QCoreApplication::exit(0);
 }
 
 } // namespace tavrisk

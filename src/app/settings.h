@@ -3,6 +3,7 @@
 #include "app/services.h"
 
 #include <QString>
+#include <optional>
 
 namespace tavrisk {
 

@@ -1,6 +1,10 @@
 #include "app/windowregistry.h"
 
+#include "app/log.h"
 #include "app/services.h"
+
+#include <exception>
+#include <utility>
 
 namespace tavrisk {
 
@@ -34,6 +38,7 @@ QStringList WindowRegistry::loadOrder() const
 
 void WindowRegistry::EndProgram()
 {
+    m_ending = true;
     // Walk a copy of the names: unload steps change the list as they run.
     for (const QString &name : loadOrder()) {
         if (m_ended)
@@ -44,8 +49,11 @@ void WindowRegistry::EndProgram()
         try {
             if (unload)
                 unload();
-        } catch (...) {
+        } catch (const std::exception &e) {
             // A window that fails to unload must not keep the process alive.
+            qCInfo(lcApp) << "unloading" << name << "failed:" << e.what();
+        } catch (...) {
+            qCInfo(lcApp) << "unloading" << name << "failed";
         }
         unloaded(name);
     }

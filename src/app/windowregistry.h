@@ -29,6 +29,8 @@ public:
     // being unloaded, then ends the process. Nested calls (from an unload
     // step) do the rest of the work; none unloads a window twice.
     void EndProgram();
+    // From the first call of EndProgram on: nothing may be loaded or shown.
+    bool ending() const { return m_ending; }
 
 private:
     struct Entry
@@ -41,6 +43,7 @@ private:
 
     ProcessEnd &m_end;
     std::vector<Entry> m_entries;
+    bool m_ending = false;
     bool m_ended = false;
 };
 

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 
 namespace tavrisk::ui {

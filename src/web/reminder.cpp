@@ -1,5 +1,6 @@
 #include "web/reminder.h"
 
+#include "app/log.h"
 #include "app/services.h"
 #include "test/content.h"
 #include "web/pages.h"
@@ -96,8 +97,10 @@ QString updateQuestion()
 void CheckUpdateReminder(Services &services)
 {
     const std::optional<QString> stored = services.settings.ReadSetting(DurationKey);
-    if (!stored)
+    if (!stored) {
+        qCInfo(lcApp, "update reminder skipped: the settings store cannot be read");
         return;
+    }
     const QDate today = services.clock.today();
     const QLocale locale = services.clock.locale();
     const QString todayText = dateToText(today, locale);
@@ -105,7 +108,8 @@ void CheckUpdateReminder(Services &services)
     case ReminderAction::Nothing:
         return;
     case ReminderAction::RecordToday:
-        services.settings.WriteSetting(DurationKey, todayText);
+        if (!services.settings.WriteSetting(DurationKey, todayText))
+            qCInfo(lcApp, "update reminder: today's date could not be stored");
         return;
     case ReminderAction::Ask:
         break;
@@ -113,8 +117,10 @@ void CheckUpdateReminder(Services &services)
     const auto answer =
         services.messages.show(nullptr, updateQuestion(), text::appTitle(),
                                MessageBoxes::Icon::Information, MessageBoxes::Buttons::YesNo);
-    if (!services.settings.WriteSetting(DurationKey, todayText))
+    if (!services.settings.WriteSetting(DurationKey, todayText)) {
+        qCInfo(lcApp, "update reminder: today's date could not be stored; no page opened");
         return;
+    }
     if (answer == MessageBoxes::Answer::Yes)
         ModHelp(services.opener).OpenDownloadPage();
 }

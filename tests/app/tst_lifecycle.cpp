@@ -29,6 +29,8 @@ private Q_SLOTS:
     void startupOrder();
     void reminderComesBeforeTheWindow();
     void failingStoreStillShowsTheWindow();
+    void noWindowlessCopy();
+    void callsAfterTheEndChangeNothing();
     void closingAMainWindow_data();
     void closingAMainWindow();
     void exitWindowEndsTheProgram_data();
@@ -134,6 +136,47 @@ void TestLifecycle::failingStoreStillShowsTheWindow()
     start();
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
     QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestLifecycle::noWindowlessCopy()
+{
+    // A window system that takes the question window away as it is shown.
+    struct Unshow : QObject
+    {
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmMain"))
+                static_cast<QWidget *>(watched)->hide();
+            return false;
+        }
+    } unshow;
+    QApplication::instance()->installEventFilter(&unshow);
+    start();
+    QApplication::instance()->removeEventFilter(&unshow);
+    QCOMPARE(m_fakes->end.ended, 1);
+    QVERIFY(visibleTopLevels().isEmpty());
+    QVERIFY(m_controller->registry().loadOrder().isEmpty());
+}
+
+void TestLifecycle::callsAfterTheEndChangeNothing()
+{
+    ShowCounter shows;
+    start();
+    ui::QuestionWindow *q = m_controller->question();
+    QTest::mouseClick(q->nextButton(), Qt::LeftButton);
+    m_controller->EndProgram();
+    QCOMPARE(m_fakes->end.ended, 1);
+    // The question window's unload step, run by EndProgram, brings no exit window.
+    QVERIFY(!m_controller->exitWindow());
+    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 0);
+    QVERIFY(visibleTopLevels().isEmpty());
+    m_controller->next();
+    m_controller->back();
+    m_controller->showAbout(nullptr);
+    QCOMPARE(int(m_controller->testState().intStep), 1);
+    QVERIFY(visibleTopLevels().isEmpty());
+    QVERIFY(!m_controller->question() && !m_controller->result() && !m_controller->exitWindow());
+    QCOMPARE(m_fakes->end.ended, 1);
 }
 
 void TestLifecycle::closingAMainWindow_data()

@@ -28,4 +28,4 @@ wait_until 10 refute mapped frmMain
 start_app
 wait_until 20 mapped frmMain
 refute has_message_box
-[ "$(opened_count)" = 0 ]
+expect_opened_count 0

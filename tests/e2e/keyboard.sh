@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A whole test by keyboard alone, Back, a second test, Exit, Exit again.
+# Two whole tests by keyboard alone, Back between them, then the way out:
+# the order each gave up is checked in what the result window showed.
 source "$(dirname "$0")/lib.sh"
 start_x
 
@@ -9,17 +10,22 @@ wait_until 20 mapped frmMain
 Q=$(window frmMain)
 [ "$(size_of "$Q" | cut -dx -f1)" = 524 ]
 [ "$(size_of "$Q" | cut -dx -f2)" -ge 457 ]
-[ -z "$(windows_with_role frmNagScreen2)" ]
+refute exists_with_role frmNagScreen2
 focus "$Q"
 
-step "first test: Tab to the animals, arrows to choose, Alt+N to give up"
-keys Tab Down alt+n           # Lion
-keys Down Down alt+n          # of Monkey Cow Sheep Horse: Sheep
-keys alt+n alt+n              # Monkey, then Cow
-keys alt+r                    # Horse is left
+step "first test: a lower animal in every round, by arrows, Alt+N, Space and Shift+Tab"
+keys Tab Down Down Down Down alt+n # Horse, the bottom one
+gave_up 1
+keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
+gave_up 2
+keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
+gave_up 3
+keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
+gave_up 4
+keys alt+r # Monkey is left
 wait_until 10 mapped frmDisplay
 refute mapped frmMain
-refute mapped frmNagScreen2
+[ "$(results_shown | sed -n 1p)" = "1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey" ]
 R=$(window frmDisplay)
 [ "$(size_of "$R" | cut -dx -f1)" = 609 ]
 
@@ -28,15 +34,18 @@ focus "$R"
 keys Return
 wait_until 10 mapped frmMain
 refute mapped frmDisplay
-refute mapped frmNagScreen2
 
 step "second test: Tab Tab to Next, then Enter five times"
 Q=$(window frmMain)
 focus "$Q"
 keys Tab Tab Return Return Return Return Return
 wait_until 10 mapped frmDisplay
+[ "$(results_shown | sed -n 2p)" = "1. Monkey | 2. Lion | 3. Cow | 4. Sheep | 5. Horse" ]
 
-step "Esc on the result window is Exit: the exit window is left alone"
+step "Show Result and Back never put the exit window on screen"
+refute exists_with_role frmNagScreen2
+
+step "Esc on the result window is Exit: the exit window is left alone, with the keyboard"
 focus "$(window frmDisplay)"
 keys Escape
 wait_until 10 mapped frmNagScreen2
@@ -44,9 +53,11 @@ refute mapped frmDisplay
 refute mapped frmMain
 E=$(window frmNagScreen2)
 [ "$(size_of "$E")" = 741x315 ]
+wait_until 5 test "$(xdotool getwindowfocus)" = "$E"
 kill -0 "$APP_PID"
 
-step "Exit on the exit window ends the program"
-click_in "$E" 441 196
+step "Space on its focused Exit ends the program through main"
+keys space
 expect_exit "$APP_PID" 0
-[ "$(opened_count)" = 0 ]
+grep -q 'exit handlers ran' "$OUT/app.log"
+expect_opened_count 0

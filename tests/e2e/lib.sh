@@ -9,6 +9,8 @@ rm -rf "$OUT" && mkdir -p "$OUT/home/.config" "$OUT/run" "$OUT/bin"
 chmod 700 "$OUT/run"
 export HOME="$OUT/home" XDG_CONFIG_HOME="$OUT/home/.config" XDG_RUNTIME_DIR="$OUT/run"
 export QT_QPA_PLATFORM=xcb LANG=C LC_ALL=C
+# The program's own log: results shown, steps skipped, the way out.
+export QT_LOGGING_RULES="tavrisk=true"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP BROWSER
 OPENED="$OUT/opened.txt"
 : >"$OPENED"
@@ -56,6 +58,41 @@ wait_until() {
     done
 }
 
+# A window manager on the private server, ready once it has run its start-up command.
+start_wm() {
+    local ready="$OUT/wm-ready" line
+    mkfifo "$ready"
+    exec 6<>"$ready"
+    openbox --sm-disable --startup "sh -c 'echo up >$ready'" \
+        >"$OUT/openbox.log" 2>&1 &
+    PIDS+=($!)
+    read -r -t 20 -u 6 line || { echo "openbox did not start" >&2; return 1; }
+}
+
+# Client windows from bottom to top, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+# Whether window $1 lies above window $2.
+above() {
+    local order
+    order=$(stacking | tr ' ' '\n' | awk -v a="$(printf '0x%x' "$1")" -v b="$(printf '0x%x' "$2")" \
+        '$0 == a { pa = NR } $0 == b { pb = NR } END { print (pa && pb && pa > pb) ? "yes" : "no" }')
+    [ "$order" = yes ]
+}
+
+# What the program logged it showed in the result window, one test a line.
+results_shown() { sed -n 's/.*result window shows: //p' "$OUT/app.log"; }
+log_count_is() { [ "$(grep -c "$1" "$OUT/app.log")" = "$2" ]; }
+# Access keys click after a short animation: the next keys wait for the give-up.
+gave_up() { wait_until 5 log_count_is 'gave up' "$1"; }
+# Whether any window of role $1 exists, on screen or not.
+exists_with_role() {
+    local id
+    for id in $(xdotool search --name 'QV Tavrisk' 2>/dev/null); do
+        xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\"" && return 0
+    done
+    return 1
+}
+
 start_x() {
     local fdfile="$OUT/display"
     exec 5>"$fdfile"
@@ -95,7 +132,18 @@ keys() { xdotool key --delay 60 "$@"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 opened_count() { grep -c . "$OPENED" || true; }
+opened_more_than() { [ "$(opened_count)" -gt "$1" ]; }
 expect_opened() { wait_until 10 grep -qF "$1" "$OPENED"; }
+# The opener runs detached and may be slow: an address still on its way gets
+# a bounded moment to arrive before "exactly N were opened" is believed.
+expect_opened_count() {
+    if wait_until 2 opened_more_than "$1"; then
+        echo "more than $1 addresses opened:" >&2
+        cat "$OPENED" >&2
+        return 1
+    fi
+    [ "$(opened_count)" = "$1" ]
+}
 
 expect_exit() {
     local pid=$1 want=$2 i

@@ -22,6 +22,6 @@ keys alt+h o
 expect_opened "${BASE}help-web-page"
 
 step "each command opened exactly one page, and the window is still there"
-[ "$(opened_count)" = 3 ]
+expect_opened_count 3
 mapped frmMain
 kill -0 "$APP_PID"

@@ -18,7 +18,7 @@ wait_until 10 has_message_box
 focus "$(message_box)"
 keys Return
 wait_until 10 refute has_message_box
-[ "$(opened_count)" = 0 ]
+expect_opened_count 0
 
 step "a filled form opens one referral address"
 fill 126 249 "Ann & Co"
@@ -27,7 +27,7 @@ fill 126 273 "Bob"
 fill 360 273 "bob@mail.example"
 click_in "$E" 248 297
 expect_opened "page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40mail.example&taf6=http%3A%2F%2F"
-[ "$(opened_count)" = 1 ]
+expect_opened_count 1
 mapped frmNagScreen2
 
 step "the exit window's close box ends the program"

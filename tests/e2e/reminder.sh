@@ -16,14 +16,14 @@ step "the question comes before any window"
 start_app
 wait_until 20 has_message_box
 refute mapped frmMain
-[ "$(opened_count)" = 0 ]
+expect_opened_count 0
 
 step "Yes (the default) opens the download page, then the question window shows"
 focus "$(message_box)"
 keys Return
 expect_opened "?page=download-web-page"
 wait_until 20 mapped frmMain
-[ "$(opened_count)" = 1 ]
+expect_opened_count 1
 
 step "today is recorded: a second start asks nothing"
 grep -q "$(scramble "$(LC_ALL=C date +'%-d %b %Y')" | sed 's/[]\\[^$.*/]/\\&/g')" "$SETTINGS"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tavrisk {
+
+// What the program passes over without telling the user: failed start-up
+// steps and unloads, and the moves between windows. Off by default; turn it
+// on with QT_LOGGING_RULES="tavrisk.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
+
+} // namespace tavrisk

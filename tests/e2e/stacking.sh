@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Under a window manager: the about box and the message boxes open above the
+# window that raised them, also above the exit window that stays on top, and
+# the moves between the main windows never put the exit window on screen.
+source "$(dirname "$0")/lib.sh"
+start_x
+start_wm
+start_app
+wait_until 20 mapped frmMain
+Q=$(window frmMain)
+focus "$Q"
+
+step "the about box opens above the question window"
+keys alt+h a
+wait_until 10 mapped frmAbout
+A=$(window frmAbout)
+above "$A" "$Q"
+keys Return
+wait_until 10 refute mapped frmAbout
+
+step "Show Result and Back under the window manager leave the exit window unmade"
+focus "$Q"
+keys Tab Tab Return Return Return Return Return
+wait_until 10 mapped frmDisplay
+focus "$(window frmDisplay)"
+keys Return
+wait_until 10 mapped frmMain
+refute exists_with_role frmNagScreen2
+
+step "Exit: the exit window is shown, on top and active"
+focus "$(window frmMain)"
+keys Escape
+wait_until 10 mapped frmNagScreen2
+E=$(window frmNagScreen2)
+wait_until 5 test "$(xdotool getactivewindow)" = "$E"
+
+step "a space typed in an e-mail field: the refusal lies above the exit window"
+click_in "$E" 360 249
+keys space
+wait_until 10 has_message_box
+B=$(message_box)
+above "$B" "$E"
+keys Return
+wait_until 10 refute has_message_box
+
+step "an untouched form: the refusal lies above the exit window"
+click_in "$E" 248 297
+wait_until 10 has_message_box
+B=$(message_box)
+above "$B" "$E"
+keys Return
+wait_until 10 refute has_message_box
+
+step "the exit window ends the program"
+click_in "$E" 441 196
+expect_exit "$APP_PID" 0
