@@ -9,6 +9,8 @@ rm -rf "$OUT" && mkdir -p "$OUT/home/.config" "$OUT/run" "$OUT/bin"
 chmod 700 "$OUT/run"
 export HOME="$OUT/home" XDG_CONFIG_HOME="$OUT/home/.config" XDG_RUNTIME_DIR="$OUT/run"
 export QT_QPA_PLATFORM=xcb LANG=C LC_ALL=C
+# In the sanitizer build the program's ordinary end runs LeakSanitizer.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0"
 # The program's own log: results shown, steps skipped, the way out.
 export QT_LOGGING_RULES="tavrisk=true"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP BROWSER
