@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: install what is missing, then build.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="${TAVRISK_BUILD_DIR:-$ROOT/build}"
+cd "$ROOT"
 
 missing_packages() {
     local pkg
@@ -32,10 +32,18 @@ ensure_packages() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
 
-# Configures once, then builds; arguments go to cmake --build (e.g. --target X).
+# The build folder of a preset in CMakePresets.json.
+build_dir() {
+    case $1 in
+    default) echo "$ROOT/build" ;;
+    *) echo "$ROOT/build-$1" ;;
+    esac
+}
+
+# Configures preset $1 once, then builds it; further arguments go to cmake --build.
 build() {
-    if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    fi
-    cmake --build "$BUILD" "$@"
+    local preset=$1
+    shift
+    [ -f "$(build_dir "$preset")/CMakeCache.txt" ] || cmake --preset "$preset"
+    cmake --build --preset "$preset" "$@"
 }

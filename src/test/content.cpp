@@ -72,7 +72,7 @@ QString appTitle()
 }
 QString windowCaption()
 {
-    return QStringLiteral("QV Tavrisk v1.10");
+    return QStringLiteral("QV Tavrisk v" TAVRISK_VERSION);
 }
 QString titleLabel()
 {

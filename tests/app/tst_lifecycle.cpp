@@ -274,9 +274,9 @@ void TestLifecycle::exitWindowLoadStep()
         init();
         m_fakes->random.script = {0.0f, index / 4.0f + 0.1f};
         ui::ExitWindow *e = reachExitWindow();
-        QCOMPARE(e->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
+        QCOMPARE(e->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
         QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(),
-                 QStringLiteral("QV Tavrisk v1.10"));
+                 QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
         QVERIFY(!e->findChild<QLabel *>("picNagscreen2Icon")->pixmap().isNull());
         QCOMPARE(e->supportLabel()->text(), supportText(index));
         QCOMPARE(m_fakes->random.seeded, 2);

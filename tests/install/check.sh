@@ -1,49 +1,81 @@
 #!/usr/bin/env bash
-# Installs the build into a folder and builds the Debian package, checks both,
-# and starts the packaged program in its own X server.
-: "${BUILD:?build folder}"
+# Builds the Debian package from a clean copy of the tree the Debian way,
+# checks it with lintian and by its contents, builds it again to see the same
+# bytes, installs it and starts the program from its desktop entry.
+: "${SOURCE:?source tree}" "${VERSION:?project version}"
 APP=unset
 source "$(dirname "$0")/../e2e/lib.sh"
 ID=example.quorvane.QVFreeTavrisk
+PKG=qv-tavrisk
+LINTIAN=(lintian --fail-on error,warning)
+[ "$(id -u)" = 0 ] && LINTIAN+=(--allow-root)
 
-step "cmake --install lays out the program, menu entry, icons and metainfo"
-cmake --install "$BUILD" --prefix "$OUT/prefix" >"$OUT/install.log"
-P="$OUT/prefix"
-test -x "$P/bin/QVFreeTavrisk"
-test -f "$P/share/applications/$ID.desktop"
-test -f "$P/share/metainfo/$ID.metainfo.xml"
-test -f "$P/share/icons/hicolor/scalable/apps/$ID.svg"
-for size in 16 24 32 48 64 128 256; do
-    f="$P/share/icons/hicolor/${size}x${size}/apps/$ID.png"
-    test -f "$f"
-    [ "$(identify -format '%wx%h' "$f")" = "${size}x${size}" ]
+step "a clean copy of the tree, with the package's version the project's"
+mkdir -p "$OUT/src"
+git -C "$SOURCE" ls-files -co --exclude-standard -z | (cd "$SOURCE" && xargs -0 cp --parents -t "$OUT/src")
+cd "$OUT/src"
+[ "$(dpkg-parsechangelog -S Version)" = "$VERSION" ]
+
+step "dpkg-buildpackage builds the package, running the tests that need no display"
+dpkg-buildpackage -us -uc -b >"$OUT/build1.log" 2>&1 || { tail -30 "$OUT/build1.log"; exit 1; }
+grep -q '100% tests passed' "$OUT/build1.log"
+DEB="$OUT/${PKG}_${VERSION}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+cp "$DEB" "$OUT/first.deb"
+
+step "lintian finds no error and no warning"
+"${LINTIAN[@]}" "$DEB"
+
+step "the package holds the game, its menu entry, icons, metainfo and manual page"
+contents=$(dpkg-deb -c "$DEB")
+for f in ./usr/games/QVFreeTavrisk ./usr/share/applications/$ID.desktop \
+    ./usr/share/metainfo/$ID.metainfo.xml ./usr/share/man/man6/QVFreeTavrisk.6.gz \
+    ./usr/share/doc/$PKG/copyright ./usr/share/doc/$PKG/changelog.gz \
+    ./usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+    grep -qF "$f" <<<"$contents"
 done
-
-step "the desktop entry and the metainfo validate"
-desktop-file-validate "$P/share/applications/$ID.desktop"
-appstreamcli validate --no-net "$P/share/metainfo/$ID.metainfo.xml"
-
-step "cpack builds a Debian package with the Qt 6 runtime as dependencies"
-cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$OUT/pkg" >"$OUT/cpack.log"
-DEB=$(ls "$OUT"/pkg/*.deb)
+refute grep -qF ./usr/bin/ <<<"$contents"
+[ "$(dpkg-deb -f "$DEB" Section)" = games ]
 depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core libc6 libstdc++6; do
     grep -q "$lib" <<<"$depends"
 done
 refute grep -q -- '-dev' <<<"$depends"
-contents=$(dpkg-deb -c "$DEB")
-for f in ./usr/bin/QVFreeTavrisk ./usr/share/applications/$ID.desktop \
-         ./usr/share/metainfo/$ID.metainfo.xml ./usr/share/icons/hicolor/48x48/apps/$ID.png; do
-    grep -qF "$f" <<<"$contents"
+X="$OUT/extracted"
+dpkg-deb -x "$DEB" "$X"
+for size in 16 24 32 48 64 128 256; do
+    [ "$(identify -format '%wx%h' "$X/usr/share/icons/hicolor/${size}x${size}/apps/$ID.png")" = "${size}x${size}" ]
 done
-if [ "$(id -u)" = 0 ]; then
-    dpkg --dry-run -i "$DEB" >"$OUT/dpkg.log"   # every dependency is satisfiable here
-fi
+desktop-file-validate "$X/usr/share/applications/$ID.desktop"
+appstreamcli validate --no-net "$X/usr/share/metainfo/$ID.metainfo.xml"
+grep -qF "<release version=\"$VERSION\"" "$X/usr/share/metainfo/$ID.metainfo.xml"
+EXEC=$(sed -n 's/^Exec=//p' "$X/usr/share/applications/$ID.desktop")
+[ "$EXEC" = /usr/games/QVFreeTavrisk ]
+for word in '^\.SH OPTIONS' XDG_CONFIG_HOME QT_SCALE_FACTOR QVFreeTavrisk.conf; do
+    zcat "$X/usr/share/man/man6/QVFreeTavrisk.6.gz" | grep -q "$word"
+done
 
-step "the packaged program starts"
-dpkg-deb -x "$DEB" "$OUT/root"
+step "a second build, without tests, gives the same bytes"
+DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b >"$OUT/build2.log" 2>&1 || { tail -30 "$OUT/build2.log"; exit 1; }
+cmp "$OUT/first.deb" "$DEB"
+
 start_x
-APP="$OUT/root/usr/bin/QVFreeTavrisk"
-start_app
-wait_until 20 mapped frmMain
+if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
+    step "installed into the system, the program starts from its menu entry's Exec"
+    trap 'rc=$?; dpkg -r "$PKG" >/dev/null 2>&1; (exit $rc); cleanup' EXIT
+    dpkg -i "$DEB" >"$OUT/dpkg.log"
+    APP=$EXEC
+    start_app
+    wait_until 20 mapped frmMain
+    kill "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    step "and uninstalls without a trace"
+    dpkg -r "$PKG" >>"$OUT/dpkg.log"
+    refute test -e "$EXEC"
+    refute test -e /usr/share/applications/$ID.desktop
+else
+    step "unpacked into a throwaway root, the program starts from its menu entry's Exec"
+    APP="$X$EXEC"
+    start_app
+    wait_until 20 mapped frmMain
+fi

@@ -75,16 +75,17 @@ QWidget *TestAccessibility::exitWindow()
 void TestAccessibility::windowsAreNamedByTheirTitle()
 {
     QCOMPARE(iface(m_controller->question())->text(QAccessible::Name),
-             QStringLiteral("QV Tavrisk v1.10"));
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     ui::AboutBox about;
-    QCOMPARE(iface(&about)->text(QAccessible::Name), QStringLiteral("QV Tavrisk v1.10"));
+    QCOMPARE(iface(&about)->text(QAccessible::Name),
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
     QCOMPARE(iface(m_controller->result())->text(QAccessible::Name),
-             QStringLiteral("QV Tavrisk v1.10"));
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     QTest::mouseClick(m_controller->result()->exitButton(), Qt::LeftButton);
     QCOMPARE(iface(m_controller->exitWindow())->text(QAccessible::Name),
-             QStringLiteral("QV Tavrisk v1.10"));
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
 }
 
 void TestAccessibility::labelsReadAsShown()

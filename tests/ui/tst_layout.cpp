@@ -138,7 +138,7 @@ void TestLayout::clientSizes()
         QCOMPARE(w->size(), client);
     }
     QCOMPARE(w->minimumSize(), w->maximumSize());
-    QCOMPARE(w->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!w->windowIcon().isNull());

@@ -266,7 +266,7 @@ void TestMenus::aboutBox()
         QVERIFY(box->isModal());
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
         QCOMPARE(box->parentWidget(), w); // kept above the window it came from
-        QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
         auto *ok = box->findChild<QPushButton *>("cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);
         QVERIFY(ok->isDefault());

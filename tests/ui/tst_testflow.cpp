@@ -94,7 +94,7 @@ void TestFlow::checkDesignState()
 void TestFlow::startsOnScreenOne()
 {
     checkDesignState();
-    QCOMPARE(question()->windowTitle(), QStringLiteral("QV Tavrisk v1.10"));
+    QCOMPARE(question()->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
 }
 
