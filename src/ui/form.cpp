@@ -5,12 +5,16 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -24,8 +28,12 @@ namespace tavrisk::ui {
 
 QFont verdana(qreal points, bool bold, bool underline)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Looked up once: a family list would send every new size through the
+    // missing family's lookup before it reaches the one installed.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -59,18 +67,37 @@ QString shownLines(const QString &text)
 
 // Verdana's stand-ins run a little wider; where a text would not fit the
 // room its layout gives it, the label steps its font down until it does.
+// Each measurement builds a font engine and lays the text out, so a size is
+// found once per font, text and room and then remembered: the windows built
+// again after Back, and the labels both main windows share, measure nothing.
 static void fitFont(QLabel *label, QSize room)
 {
     const QVariant design = label->property("designFont");
     QFont font = design.isValid() ? design.value<QFont>() : label->font();
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    static QHash<QString, qreal> fitted;
+    const QString key = QStringLiteral("%1|%2x%3|%4|")
+                            .arg(font.key())
+                            .arg(room.width())
+                            .arg(room.height())
+                            .arg(flags) +
+                        label->text();
+    const auto known = fitted.constFind(key);
+    if (known != fitted.constEnd()) {
+        font.setPointSizeF(*known);
+        label->setFont(font);
+        return;
+    }
     auto fits = [&] {
         const QRect needed =
             QFontMetrics(font).boundingRect(QRect(QPoint(), room), flags, label->text());
         return needed.width() <= room.width() && needed.height() <= room.height();
     };
+    // Today's labels fit at their own size or a step or two below, so
+    // stepping down measures least (bisection would start in the middle).
     while (!fits() && font.pointSizeF() > 6.0)
         font.setPointSizeF(font.pointSizeF() - 0.25);
+    fitted.insert(key, font.pointSizeF());
     label->setFont(font);
 }
 
@@ -277,10 +304,18 @@ QIcon programIcon()
     static const QIcon icon = [] {
         initAssets();
         QIcon i;
-        // Each size is decoded as the icon is built, at start-up; up to 64 px
-        // covers the title bar and the about box on displays scaled to 200%.
-        for (int size : {16, 32, 48, 64})
-            i.addFile(QStringLiteral(":/icons/tavrisk-%1.png").arg(size), QSize(size, size));
+        // Raw pixels, not PNG: nothing to decode and no image plugins to look
+        // up at start-up. Up to 64 px covers the title bar and the about box
+        // on displays scaled to 200%.
+        for (int size : {16, 32, 48, 64}) {
+            const QResource raw(QStringLiteral(":/icons/tavrisk-%1.rgba").arg(size));
+            const QByteArray bytes = raw.uncompressedData();
+            if (bytes.size() != qsizetype(size) * size * 4)
+                continue;
+            const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), size, size,
+                               size * 4, QImage::Format_RGBA8888);
+            i.addPixmap(QPixmap::fromImage(image)); // a copy, made before `bytes` goes
+        }
         return i;
     }();
     return icon;

@@ -8,8 +8,11 @@
 #include "widgethelpers.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace tavrisk;
@@ -31,8 +34,12 @@ private Q_SLOTS:
     void geometry();
     void noTextClipped_data();
     void noTextClipped();
+    void fittedFontSizes_data();
+    void fittedFontSizes();
     void everyPromptFits_data();
     void everyPromptFits();
+    void iconShowsItsPicture_data();
+    void iconShowsItsPicture();
     void offerShowsOneAmpersand();
     void buttonsFitTheirCaptions();
     void textStandsOutFromItsBackground();
@@ -269,6 +276,55 @@ void TestLayout::noTextClipped()
     }
 }
 
+void TestLayout::fittedFontSizes_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<qreal>("points");
+    // As fitted on Debian's stand-in for Verdana, DejaVu Sans, at every scale;
+    // only these two step down, every other label keeps its own size.
+    QTest::newRow("question title") << "frmMain"
+                                    << "Label2" << 7.75;
+    QTest::newRow("question banner") << "frmMain"
+                                     << "Label61" << 9.0;
+    QTest::newRow("question story") << "frmMain"
+                                    << "Label1" << 8.25;
+    QTest::newRow("question offer") << "frmMain"
+                                    << "lblCobrand" << 8.25;
+    QTest::newRow("result banner") << "frmDisplay"
+                                   << "Label61" << 9.0;
+    QTest::newRow("result legend") << "frmDisplay"
+                                   << "Label2" << 8.25;
+    QTest::newRow("result value line") << "frmDisplay"
+                                       << "lblValueOrderOne" << 8.25;
+    QTest::newRow("about title") << "frmAbout"
+                                 << "Label2" << 9.75;
+    QTest::newRow("about text") << "frmAbout"
+                                << "Label1" << 8.25;
+    QTest::newRow("about link") << "frmAbout"
+                                << "lblHomePage" << 8.25;
+    for (int i = 0; i < 4; ++i) {
+        const QString w = QStringLiteral("frmNagScreen2-%1").arg(i);
+        QTest::addRow("exit %d software link", i) << w << "lblGoToHome" << 8.5;
+        QTest::addRow("exit %d promotion", i) << w << "Label3" << 9.0;
+        QTest::addRow("exit %d support text", i) << w << "Label2" << 9.75;
+        QTest::addRow("exit %d caption", i) << w << "lblNagScreen2Caption" << 18.0;
+    }
+}
+
+void TestLayout::fittedFontSizes()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, label);
+    QFETCH(qreal, points);
+    if (!QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) ||
+        QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QSKIP("the sizes are those fitted to DejaVu Sans");
+    auto *l = child<QLabel>(window(which), qPrintable(label));
+    QVERIFY(l);
+    QCOMPARE(l->font().pointSizeF(), points);
+}
+
 void TestLayout::everyPromptFits_data()
 {
     QTest::addColumn<int>("screen");
@@ -286,6 +342,41 @@ void TestLayout::everyPromptFits()
     QString why;
     QVERIFY2(textFits(window.messageLabel(), &why), qPrintable(why));
     QVERIFY(window.messageLabel()->font().pointSizeF() >= 7.5);
+    if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) &&
+        !QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QCOMPARE(window.messageLabel()->font().pointSizeF(), 8.25); // as fitted today
+}
+
+void TestLayout::iconShowsItsPicture_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64})
+        QTest::addRow("%d px", size) << size;
+}
+
+// The program embeds raw pixels; they must be those of the PNG beside them.
+void TestLayout::iconShowsItsPicture()
+{
+    QFETCH(int, size);
+    const QImage png = QImage(QStringLiteral(ASSETS_DIR "/tavrisk-%1.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(png.size(), QSize(size, size));
+    const QImage shown = ui::programIcon()
+                             .pixmap(QSize(size, size), 1.0)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown.size(), png.size());
+    // The PNGs hold 16 bits a channel; 8-bit rounding may differ by one.
+    int worst = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb a = shown.pixel(x, y), b = png.pixel(x, y);
+            for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b),
+                          qAlpha(a) - qAlpha(b)})
+                worst = std::max(worst, std::abs(d));
+        }
+    }
+    QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a channel differs by %1").arg(worst)));
 }
 
 void TestLayout::offerShowsOneAmpersand()
