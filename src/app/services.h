@@ -74,7 +74,8 @@ class ProcessEnd
 {
 public:
     virtual ~ProcessEnd() = default;
-    // Ends the process; the real one never returns.
+    // Ends the process: the real one ends the event loop, so main returns and
+    // the exit handlers run. Callers show and change nothing after it.
     virtual void endProcess() = 0;
 };
 

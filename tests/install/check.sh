@@ -34,6 +34,10 @@ for f in ./usr/games/QVFreeTavrisk ./usr/share/applications/$ID.desktop \
     grep -qF "$f" <<<"$contents"
 done
 refute grep -qF ./usr/bin/ <<<"$contents"
+X="$OUT/extracted"
+dpkg-deb -x "$DEB" "$X"
+# Its libraries are the system's: no run path to search elsewhere first.
+refute grep -qE 'R(UN)?PATH' <<<"$(readelf -d "$X/usr/games/QVFreeTavrisk")"
 [ "$(dpkg-deb -f "$DEB" Section)" = games ]
 depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
@@ -41,8 +45,6 @@ for lib in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core libc6 libstdc
     grep -q "$lib" <<<"$depends"
 done
 refute grep -q -- '-dev' <<<"$depends"
-X="$OUT/extracted"
-dpkg-deb -x "$DEB" "$X"
 for size in 16 24 32 48 64 128 256; do
     [ "$(identify -format '%wx%h' "$X/usr/share/icons/hicolor/${size}x${size}/apps/$ID.png")" = "${size}x${size}" ]
 done
