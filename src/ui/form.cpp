@@ -310,10 +310,11 @@ QIcon programIcon()
         for (int size : {16, 32, 48, 64}) {
             const QResource raw(QStringLiteral(":/icons/tavrisk-%1.rgba").arg(size));
             const QByteArray bytes = raw.uncompressedData();
-            if (bytes.size() != qsizetype(size) * size * 4)
+            const qsizetype bytesPerLine = qsizetype(size) * 4;
+            if (bytes.size() != bytesPerLine * size)
                 continue;
             const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), size, size,
-                               size * 4, QImage::Format_RGBA8888);
+                               bytesPerLine, QImage::Format_RGBA8888);
             i.addPixmap(QPixmap::fromImage(image)); // a copy, made before `bytes` goes
         }
         return i;
