@@ -86,15 +86,6 @@ results_shown() { sed -n 's/.*result window shows: //p' "$OUT/app.log"; }
 log_count_is() { [ "$(grep -c "$1" "$OUT/app.log")" = "$2" ]; }
 # Access keys click after a short animation: the next keys wait for the give-up.
 gave_up() { wait_until 5 log_count_is 'gave up' "$1"; }
-# Whether any window of role $1 exists, on screen or not.
-exists_with_role() {
-    local id
-    for id in $(xdotool search --name 'QV Tavrisk' 2>/dev/null); do
-        xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\"" && return 0
-    done
-    return 1
-}
-
 start_x() {
     local fdfile="$OUT/display"
     exec 5>"$fdfile"
@@ -113,13 +104,17 @@ start_app() {
 }
 
 # The mapped windows whose role (object name) is $1, one id a line.
+# With a second argument "any", also those never mapped or hidden again.
 windows_with_role() {
-    local id
-    for id in $(xdotool search --onlyvisible --name 'QV Tavrisk' 2>/dev/null); do
+    local id visible=--onlyvisible
+    [ "${2:-}" = any ] && visible=
+    for id in $(xdotool search $visible --name 'QV Tavrisk' 2>/dev/null); do
         xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\"" && echo "$id"
     done
     return 0
 }
+# Whether any window of role $1 exists, on screen or not.
+exists_with_role() { [ -n "$(windows_with_role "$1" any)" ]; }
 mapped() { [ -n "$(windows_with_role "$1")" ]; }
 window() { windows_with_role "$1" | head -n1; }
 # Message boxes carry the title alone.
