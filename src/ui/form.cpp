@@ -9,10 +9,12 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPixmapCache>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QResource>
 #include <QScreen>
@@ -30,9 +32,12 @@ QFont verdana(qreal points, bool bold, bool underline)
 {
     // Looked up once: a family list would send every new size through the
     // missing family's lookup before it reaches the one installed.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
+    // The installed families only: hasFamily() would first run the name
+    // through every substitution rule of the font configuration.
+    static const QString family =
+        QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
+            ? QStringLiteral("Verdana")
+            : QStringLiteral("DejaVu Sans");
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
@@ -288,10 +293,78 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
+namespace {
+
+// A style's standard icon read from its image files only when first drawn or
+// measured. Every menu bar makes its overflow button at once, with such an
+// icon, and decoding it means scanning the image plugins: work at every start
+// for a button that the windows' fixed widths never show.
+class DeferredIcon : public QIconEngine
+{
+public:
+    DeferredIcon(const QStyle *style, QStyle::StandardPixmap which) : m_style(style), m_which(which)
+    {}
+    QIconEngine *clone() const override { return new DeferredIcon(*this); }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    // Asked of every icon a button is given; answered without decoding.
+    bool isNull() override { return m_loaded && m_icon.isNull(); }
+    QString key() const override { return QStringLiteral("tavrisk-deferred"); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_loaded) {
+            m_icon = m_style->standardIcon(m_which);
+            m_loaded = true;
+        }
+        return m_icon;
+    }
+
+    const QStyle *m_style;
+    QStyle::StandardPixmap m_which;
+    QIcon m_icon;
+    bool m_loaded = false;
+};
+
+class Style : public QProxyStyle
+{
+public:
+    Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton && !option)
+            return QIcon(new DeferredIcon(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+} // namespace
+
 void configureApplication()
 {
     // Fusion paints the palette's button faces and colours on every platform.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Style);
     // Only EndProgram ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // The style caches pixmaps keyed by palette, and every window built anew

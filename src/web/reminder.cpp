@@ -5,7 +5,6 @@
 #include "test/content.h"
 #include "web/pages.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace tavrisk {
@@ -14,13 +13,6 @@ namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
 constexpr int ReminderDays = 14;
-
-// A lone "yy" (not part of "yyyy") in a date format.
-const QRegularExpression &twoDigitYear()
-{
-    static const QRegularExpression re(QStringLiteral("(?<!y)yy(?!y)"));
-    return re;
-}
 
 QDate nearestCentury(QDate parsed, QDate today)
 {
@@ -39,11 +31,34 @@ QDate nearestCentury(QDate parsed, QDate today)
 
 } // namespace
 
+// Runs of 'y' scanned by hand: a regular expression would load and compile
+// the whole pattern engine at every start for this one format.
+QString fourDigitYear(const QString &format)
+{
+    QString out;
+    out.reserve(format.size() + 2);
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype end = i;
+        while (end < format.size() && format.at(end) == u'y')
+            ++end;
+        if (end == i) {
+            out.append(format.at(i++));
+            continue;
+        }
+        out.append(end - i == 2 ? QStringLiteral("yyyy") : format.mid(i, end - i));
+        i = end;
+    }
+    return out;
+}
+
+bool hasTwoDigitYear(const QString &format)
+{
+    return fourDigitYear(format) != format;
+}
+
 QString shortDateFormat(const QLocale &locale)
 {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    format.replace(twoDigitYear(), QStringLiteral("yyyy"));
-    return format;
+    return fourDigitYear(locale.dateFormat(QLocale::ShortFormat));
 }
 
 QString dateToText(QDate date, const QLocale &locale)
@@ -67,7 +82,7 @@ std::optional<QDate> textToDate(const QString &text, const QLocale &locale, QDat
     if (iso.isValid())
         return iso;
     const QString own = locale.dateFormat(QLocale::ShortFormat);
-    if (own.contains(twoDigitYear())) {
+    if (hasTwoDigitYear(own)) {
         const QDate twoDigit = locale.toDate(text, own);
         if (twoDigit.isValid())
             return nearestCentury(twoDigit, today);

@@ -2,6 +2,7 @@
 #include "app/controller.h"
 #include "fakes.h"
 #include "ui/aboutbox.h"
+#include "ui/menus.h"
 #include "ui/questionwindow.h"
 #include "ui/resultwindow.h"
 #include "web/pages.h"
@@ -12,7 +13,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 using namespace tavrisk;
@@ -33,6 +37,7 @@ private Q_SLOTS:
     void linkLabelsOpenTheirPages_data();
     void linkLabelsOpenTheirPages();
     void handPointerOverLinks();
+    void overflowButtonShowsTheStyleIcon();
     void coBrandDraw_data();
     void coBrandDraw();
     void aboutBox_data();
@@ -194,6 +199,26 @@ void TestMenus::handPointerOverLinks()
         if (!result)
             QCOMPARE(w->findChild<QWidget *>("Label2")->cursor().shape(), Qt::ArrowCursor);
     }
+}
+
+// The overflow button's icon is read only when first needed; once the bar is
+// too narrow for its menus, it must show the style's own picture.
+void TestMenus::overflowButtonShowsTheStyleIcon()
+{
+    QMenuBar bar;
+    ui::buildMenuBar(&bar, false);
+    bar.resize(60, 30);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    auto *overflow = bar.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow);
+    QTRY_VERIFY(overflow->isVisible());
+    QVERIFY(!overflow->icon().isNull());
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QCOMPARE(overflow->icon().availableSizes(), expected.availableSizes());
+    for (int size : {8, 16, 32})
+        QCOMPARE(overflow->icon().pixmap(size).toImage(), expected.pixmap(size).toImage());
 }
 
 void TestMenus::coBrandDraw_data()

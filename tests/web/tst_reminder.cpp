@@ -22,6 +22,8 @@ private Q_SLOTS:
     void dateRoundTrip();
     void twoDigitYears_data();
     void twoDigitYears();
+    void yearWidened_data();
+    void yearWidened();
 };
 
 namespace {
@@ -175,6 +177,38 @@ void TestReminder::twoDigitYears()
     QFETCH(QDate, today);
     QFETCH(QDate, date);
     QCOMPARE(textToDate(text, QLocale(locale), today), std::optional<QDate>(date));
+}
+
+void TestReminder::yearWidened_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("widened");
+    QTest::newRow("at the end") << "M/d/yy"
+                                << "M/d/yyyy";
+    QTest::newRow("at the start") << "yy. M. d."
+                                  << "yyyy. M. d.";
+    QTest::newRow("alone") << "yy"
+                           << "yyyy";
+    QTest::newRow("already four") << "dd.MM.yyyy"
+                                  << "dd.MM.yyyy";
+    QTest::newRow("one") << "d/M/y"
+                         << "d/M/y";
+    QTest::newRow("three") << "yyy-MM-dd"
+                           << "yyy-MM-dd";
+    QTest::newRow("two runs") << "yy/yyyy/yy"
+                              << "yyyy/yyyy/yyyy";
+    QTest::newRow("none") << "dd MMM"
+                          << "dd MMM";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestReminder::yearWidened()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, widened);
+    QCOMPARE(fourDigitYear(format), widened);
+    QCOMPARE(hasTwoDigitYear(format), widened != format);
 }
 
 QTEST_APPLESS_MAIN(TestReminder)
