@@ -37,7 +37,9 @@ declare -A CLICK=([program]="--click 40,262" [qt_form]="" [bare_qt]="" [bare_qt_
 
 echo "Rounds: $ROUNDS, idle: ${IDLE}s, $(nproc) cores, $(uname -m), $(date -u +%Y-%m-%d)"
 for round in $(seq "$ROUNDS"); do
-    for app in "${APPS[@]}"; do
+    # Each round starts with the next program, so none is always first after an idle pause.
+    shift_by=$(((round - 1) % ${#APPS[@]}))
+    for app in "${APPS[@]:shift_by}" "${APPS[@]:0:shift_by}"; do
         export XDG_CONFIG_HOME="$OUT/config-$app-$round"
         # shellcheck disable=SC2086
         "$B/bench/bench_measure" --idle "$IDLE" ${CLICK[$app]} -- ${CMD[$app]} >>"$OUT/$app.txt"
