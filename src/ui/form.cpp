@@ -364,7 +364,9 @@ public:
 void configureApplication()
 {
     // Fusion paints the palette's button faces and colours on every platform.
-    QApplication::setStyle(new Style);
+    auto *style = new Style;
+    style->setParent(qApp); // as setStyle() would: the application owns its style
+    QApplication::setStyle(style);
     // Only EndProgram ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // The style caches pixmaps keyed by palette, and every window built anew
