@@ -19,6 +19,7 @@
 #include <QResource>
 #include <QScreen>
 #include <QStyleFactory>
+#include <memory>
 
 // Resources linked from a static library must be registered by hand.
 static void initAssets()
@@ -295,15 +296,15 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 
 namespace {
 
-// A style's standard icon read from its image files only when first drawn or
+// A standard icon read from its image files only when first drawn or
 // measured. Every menu bar makes its overflow button at once, with such an
 // icon, and decoding it means scanning the image plugins: work at every start
-// for a button that the windows' fixed widths never show.
+// for a button that the windows' fixed widths never show. It is read from a
+// Fusion of its own, so a copy outlives any change of the application's style.
 class DeferredIcon : public QIconEngine
 {
 public:
-    DeferredIcon(const QStyle *style, QStyle::StandardPixmap which) : m_style(style), m_which(which)
-    {}
+    explicit DeferredIcon(QStyle::StandardPixmap which) : m_which(which) {}
     QIconEngine *clone() const override { return new DeferredIcon(*this); }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -334,13 +335,14 @@ private:
     const QIcon &icon()
     {
         if (!m_loaded) {
-            m_icon = m_style->standardIcon(m_which);
+            const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+            if (fusion)
+                m_icon = fusion->standardIcon(m_which);
             m_loaded = true;
         }
         return m_icon;
     }
 
-    const QStyle *m_style;
     QStyle::StandardPixmap m_which;
     QIcon m_icon;
     bool m_loaded = false;
@@ -354,7 +356,7 @@ public:
                        const QWidget *widget) const override
     {
         if (which == SP_ToolBarHorizontalExtensionButton && !option)
-            return QIcon(new DeferredIcon(baseStyle(), which));
+            return QIcon(new DeferredIcon(which));
         return QProxyStyle::standardIcon(which, option, widget);
     }
 };

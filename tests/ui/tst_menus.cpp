@@ -219,6 +219,10 @@ void TestMenus::overflowButtonShowsTheStyleIcon()
     QCOMPARE(overflow->icon().availableSizes(), expected.availableSizes());
     for (int size : {8, 16, 32})
         QCOMPARE(overflow->icon().pixmap(size).toImage(), expected.pixmap(size).toImage());
+    // A copy not yet drawn outlives the style that handed it out.
+    const QIcon held = bar.style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ui::configureApplication();
+    QCOMPARE(held.pixmap(16).toImage(), expected.pixmap(16).toImage());
 }
 
 void TestMenus::coBrandDraw_data()
