@@ -31,10 +31,9 @@ namespace tavrisk::ui {
 
 QFont verdana(qreal points, bool bold, bool underline)
 {
-    // Looked up once: a family list would send every new size through the
-    // missing family's lookup before it reaches the one installed.
-    // The installed families only: hasFamily() would first run the name
-    // through every substitution rule of the font configuration.
+    // Looked up once, among the installed families: a family list would send
+    // every new size through the missing family's lookup, and hasFamily()
+    // would run the name through every substitution rule first.
     static const QString family =
         QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
             ? QStringLiteral("Verdana")
