@@ -2,9 +2,9 @@
 // default (BLOCKS of 100), with resident memory and the time per 100 trips.
 #include "app/controller.h"
 #include "fakes.h"
-#include "ui/form.h"
-#include "ui/questionwindow.h"
-#include "ui/resultwindow.h"
+#include "gui/style.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,9 +30,9 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    tavrisk::ui::configureApplication();
-    tavrisk::test::FakeServices fakes;
-    tavrisk::Controller controller(fakes.services);
+    tavrisk::gui::configureApplication();
+    tavrisk::testing::FakeServices fakes;
+    tavrisk::app::Controller controller(fakes.services);
     controller.startup();
 
     auto trip = [&] {

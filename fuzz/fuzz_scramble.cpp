@@ -1,6 +1,6 @@
 // Scrambling: whatever comes in, nothing crashes; single-byte text in the
 // shiftable range comes back unchanged.
-#include "app/settings.h"
+#include "core/platform/settings.h"
 
 #include <QString>
 #include <cstddef>

@@ -1,16 +1,17 @@
 #include "app/controller.h"
 
-#include "app/log.h"
-#include "referral/exitwindow.h"
-#include "ui/aboutbox.h"
-#include "ui/promotion.h"
-#include "ui/questionwindow.h"
-#include "ui/resultwindow.h"
-#include "web/reminder.h"
+#include "core/program.h"
+#include "core/platform/log.h"
+#include "gui/exitwindow.h"
+#include "gui/aboutbox.h"
+#include "core/promotion/promotion.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "core/web/reminder.h"
 
 #include <exception>
 
-namespace tavrisk {
+namespace tavrisk::app {
 
 namespace {
 
@@ -45,17 +46,17 @@ Controller::~Controller()
     delete m_exit;
 }
 
-ui::QuestionWindow *Controller::question() const
+gui::QuestionWindow *Controller::question() const
 {
     return m_main;
 }
 
-ui::ResultWindow *Controller::result() const
+gui::ResultWindow *Controller::result() const
 {
     return m_display;
 }
 
-ui::ExitWindow *Controller::exitWindow() const
+gui::ExitWindow *Controller::exitWindow() const
 {
     return m_exit;
 }
@@ -97,51 +98,51 @@ void Controller::recordLoaded(QWidget *window, const QString &name)
     });
 }
 
-void Controller::present(ui::FormWindow *window)
+void Controller::present(gui::FormWindow *window)
 {
     window->centreOnScreen();
     window->show();
     window->activateWindow();
 }
 
-void Controller::wireMainForm(ui::MainForm *form, const QString &name)
+void Controller::wireMainForm(gui::MainForm *form, const QString &name)
 {
     forwardPages(form);
-    connect(form, &ui::MainForm::aboutRequested, this, [this, form] { showAbout(form); });
-    connect(form, &ui::FormWindow::unloading, this, [this, name] { mainFormUnloading(name); });
+    connect(form, &gui::MainForm::aboutRequested, this, [this, form] { showAbout(form); });
+    connect(form, &gui::FormWindow::unloading, this, [this, name] { mainFormUnloading(name); });
     recordLoaded(form, name);
 }
 
-ui::QuestionWindow *Controller::loadQuestionWindow()
+gui::QuestionWindow *Controller::loadQuestionWindow()
 {
     if (!m_main) {
-        m_main = new ui::QuestionWindow;
-        connect(m_main, &ui::QuestionWindow::nextClicked, this, &Controller::next);
+        m_main = new gui::QuestionWindow;
+        connect(m_main, &gui::QuestionWindow::nextClicked, this, &Controller::next);
         wireMainForm(m_main, MainName);
     }
     return m_main;
 }
 
-ui::ResultWindow *Controller::loadResultWindow()
+gui::ResultWindow *Controller::loadResultWindow()
 {
     if (!m_display) {
-        m_display = new ui::ResultWindow;
-        connect(m_display, &ui::ResultWindow::backClicked, this, &Controller::back);
+        m_display = new gui::ResultWindow;
+        connect(m_display, &gui::ResultWindow::backClicked, this, &Controller::back);
         wireMainForm(m_display, DisplayName);
     }
     return m_display;
 }
 
-ui::ExitWindow *Controller::loadExitWindow()
+gui::ExitWindow *Controller::loadExitWindow()
 {
     if (!m_exit) {
         m_services.random.seedFromClock();
         const int support = supportTextIndex(m_services.random.next());
-        m_exit = new ui::ExitWindow(support, m_services.messages);
+        m_exit = new gui::ExitWindow(support, m_services.messages);
         forwardPages(m_exit.data());
-        connect(m_exit, &ui::ExitWindow::submitClicked, this,
+        connect(m_exit, &gui::ExitWindow::submitClicked, this,
                 [this] { m_referral.submit(m_exit->fieldTexts(), m_exit); });
-        connect(m_exit, &ui::FormWindow::unloading, this, [this] {
+        connect(m_exit, &gui::FormWindow::unloading, this, [this] {
             m_registry.unloading(ExitName);
             m_exit = nullptr;
             EndProgram();
@@ -166,7 +167,7 @@ void Controller::mainFormUnloading(const QString &name)
     // EndProgram unloads everything, nothing more is loaded or shown.
     if (!m_registry.ending()) {
         attempt("showing the exit window", [this] {
-            ui::ExitWindow *exit = loadExitWindow();
+            gui::ExitWindow *exit = loadExitWindow();
             if (!m_navigating)
                 exit->showOnTop();
         });
@@ -188,7 +189,7 @@ void Controller::showQuestionWindow()
 
 void Controller::next()
 {
-    ui::QuestionWindow *window = m_main;
+    gui::QuestionWindow *window = m_main;
     if (!window || m_registry.ending())
         return;
     QuestionScreen screen = window->screen();
@@ -203,7 +204,7 @@ void Controller::next()
     case NextOutcome::Result:
         break;
     }
-    ui::ResultWindow *display = loadResultWindow();
+    gui::ResultWindow *display = loadResultWindow();
     display->setLines(lines);
     if (lcApp().isDebugEnabled()) {
         QStringList shown;
@@ -232,7 +233,7 @@ void Controller::showAbout(QWidget *owner)
     if (m_registry.ending())
         return;
     // Owned by the window it was chosen from, so it opens and stays above it.
-    ui::AboutBox box(owner);
+    gui::AboutBox box(owner);
     forwardPages(&box);
     box.exec();
 }
@@ -259,4 +260,4 @@ void Controller::EndProgram()
     m_registry.EndProgram();
 }
 
-} // namespace tavrisk
+} // namespace tavrisk::app

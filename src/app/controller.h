@@ -1,23 +1,23 @@
 #pragma once
 
-#include "app/services.h"
+#include "core/platform/services.h"
 #include "app/windowregistry.h"
-#include "referral/referral.h"
-#include "test/testrun.h"
-#include "web/pages.h"
+#include "core/referral/referral.h"
+#include "core/quiz/testrun.h"
+#include "core/web/pages.h"
 
 #include <QObject>
 #include <QPointer>
 
-namespace tavrisk::ui {
+namespace tavrisk::gui {
 class QuestionWindow;
 class ResultWindow;
 class ExitWindow;
 class MainForm;
 class FormWindow;
-} // namespace tavrisk::ui
+} // namespace tavrisk::gui
 
-namespace tavrisk {
+namespace tavrisk::app {
 
 // The windows' life cycle in one place: each window is created on first use
 // and loses its state when it unloads; the start-up sequence, the moves
@@ -32,13 +32,13 @@ public:
     void startup();
 
     // Loaded windows, or null; the accessors below these create on first use.
-    ui::QuestionWindow *question() const;
-    ui::ResultWindow *result() const;
-    ui::ExitWindow *exitWindow() const;
+    gui::QuestionWindow *question() const;
+    gui::ResultWindow *result() const;
+    gui::ExitWindow *exitWindow() const;
 
-    ui::QuestionWindow *loadQuestionWindow();
-    ui::ResultWindow *loadResultWindow();
-    ui::ExitWindow *loadExitWindow();
+    gui::QuestionWindow *loadQuestionWindow();
+    gui::ResultWindow *loadResultWindow();
+    gui::ExitWindow *loadExitWindow();
 
     void next();
     void back();
@@ -53,8 +53,8 @@ public:
 private:
     template <typename Window> void forwardPages(Window *window);
     void recordLoaded(QWidget *window, const QString &name);
-    static void present(ui::FormWindow *window);
-    void wireMainForm(ui::MainForm *form, const QString &name);
+    static void present(gui::FormWindow *window);
+    void wireMainForm(gui::MainForm *form, const QString &name);
     void mainFormUnloading(const QString &name);
     // Closes a main window on the way to the other one.
     void navigateAway(QWidget *window);
@@ -67,9 +67,9 @@ private:
     TestState m_state;
     int m_intCoBrandRandomNumber = 0; // kept as drawn; nothing reads it
     bool m_navigating = false;
-    QPointer<ui::QuestionWindow> m_main;
-    QPointer<ui::ResultWindow> m_display;
-    QPointer<ui::ExitWindow> m_exit;
+    QPointer<gui::QuestionWindow> m_main;
+    QPointer<gui::ResultWindow> m_display;
+    QPointer<gui::ExitWindow> m_exit;
 };
 
-} // namespace tavrisk
+} // namespace tavrisk::app

@@ -1,12 +1,12 @@
 #include "app/windowregistry.h"
 
-#include "app/log.h"
-#include "app/services.h"
+#include "core/platform/log.h"
+#include "core/platform/services.h"
 
 #include <exception>
 #include <utility>
 
-namespace tavrisk {
+namespace tavrisk::app {
 
 void WindowRegistry::loaded(const QString &name, std::function<void()> unload)
 {
@@ -72,4 +72,4 @@ WindowRegistry::Entry *WindowRegistry::find(const QString &name)
     return nullptr;
 }
 
-} // namespace tavrisk
+} // namespace tavrisk::app

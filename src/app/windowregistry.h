@@ -6,8 +6,10 @@
 #include <vector>
 
 namespace tavrisk {
-
 class ProcessEnd;
+}
+
+namespace tavrisk::app {
 
 // The program's loaded windows in load order, and the one procedure that
 // ends the process by unloading them all.
@@ -47,4 +49,4 @@ private:
     bool m_ended = false;
 };
 
-} // namespace tavrisk
+} // namespace tavrisk::app

@@ -1,10 +1,10 @@
 // Start-up, the moves between windows, the exit window and the road out.
 #include "app/controller.h"
 #include "fakes.h"
-#include "referral/exitwindow.h"
-#include "ui/questionwindow.h"
-#include "ui/resultwindow.h"
-#include "web/reminder.h"
+#include "gui/exitwindow.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "core/web/reminder.h"
 #include "widgethelpers.h"
 
 #include <QAction>
@@ -15,7 +15,8 @@
 #include <memory>
 
 using namespace tavrisk;
-using namespace tavrisk::test;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
 
 class TestLifecycle : public QObject
 {
@@ -46,7 +47,7 @@ private Q_SLOTS:
 
 private:
     void start();
-    ui::ExitWindow *reachExitWindow();
+    gui::ExitWindow *reachExitWindow();
     std::unique_ptr<FakeServices> m_fakes;
     std::unique_ptr<Controller> m_controller;
 };
@@ -68,7 +69,7 @@ void TestLifecycle::cleanup()
     m_fakes.reset();
 }
 
-ui::ExitWindow *TestLifecycle::reachExitWindow()
+gui::ExitWindow *TestLifecycle::reachExitWindow()
 {
     start();
     QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
@@ -162,7 +163,7 @@ void TestLifecycle::callsAfterTheEndChangeNothing()
 {
     ShowCounter shows;
     start();
-    ui::QuestionWindow *q = m_controller->question();
+    gui::QuestionWindow *q = m_controller->question();
     QTest::mouseClick(q->nextButton(), Qt::LeftButton);
     m_controller->EndProgram();
     QCOMPARE(m_fakes->end.ended, 1);
@@ -198,8 +199,8 @@ void TestLifecycle::closingAMainWindow()
         for (int i = 0; i < 5; ++i)
             QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
     }
-    ui::MainForm *w = result ? static_cast<ui::MainForm *>(m_controller->result())
-                             : static_cast<ui::MainForm *>(m_controller->question());
+    gui::MainForm *w = result ? static_cast<gui::MainForm *>(m_controller->result())
+                             : static_cast<gui::MainForm *>(m_controller->question());
     QVERIFY(w);
     if (how == QLatin1String("Exit button"))
         QTest::mouseClick(w->exitButton(), Qt::LeftButton);
@@ -212,7 +213,7 @@ void TestLifecycle::closingAMainWindow()
     QVERIFY(!m_controller->question() && !m_controller->result());
     QCOMPARE(m_fakes->end.ended, 0);
     QVERIFY(m_fakes->messages.shown.isEmpty());
-    ui::ExitWindow *e = m_controller->exitWindow();
+    gui::ExitWindow *e = m_controller->exitWindow();
     QVERIFY(e->windowFlags() & Qt::WindowStaysOnTopHint);
     // The keyboard goes with it, onto Exit.
     QVERIFY(QTest::qWaitForWindowActive(e));
@@ -230,7 +231,7 @@ void TestLifecycle::exitWindowEndsTheProgram_data()
 void TestLifecycle::exitWindowEndsTheProgram()
 {
     QFETCH(QString, how);
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     QVERIFY(e && e->isVisible());
     if (how == QLatin1String("close box"))
         e->close();
@@ -273,7 +274,7 @@ void TestLifecycle::exitWindowLoadStep()
     for (int index = 0; index < 4; ++index) {
         init();
         m_fakes->random.script = {0.0f, index / 4.0f + 0.1f};
-        ui::ExitWindow *e = reachExitWindow();
+        gui::ExitWindow *e = reachExitWindow();
         QCOMPARE(e->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
         QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(),
                  QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
@@ -286,7 +287,7 @@ void TestLifecycle::exitWindowLoadStep()
 
 void TestLifecycle::exitWindowTabOrder()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     e->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e));
     QCOMPARE(QApplication::focusWidget(), e->exitButton());
@@ -309,7 +310,7 @@ void TestLifecycle::exitWindowTabOrder()
 
 void TestLifecycle::placeholders()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     e->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e));
     auto *name = e->findChild<QLineEdit *>("txtName");
@@ -335,7 +336,7 @@ void TestLifecycle::placeholders()
 
 void TestLifecycle::emailFieldsRefuseSpaces()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     e->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e));
     for (const char *fieldName : {"txtEmail", "txtFriendEmail"}) {
@@ -361,7 +362,7 @@ void TestLifecycle::emailFieldsRefuseSpaces()
 
 void TestLifecycle::visitCheckOpensOnce()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     QCheckBox *check = e->visitCheck();
     QCOMPARE(check->text(),
              QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
@@ -376,7 +377,7 @@ void TestLifecycle::visitCheckOpensOnce()
 
 void TestLifecycle::softwareListLink()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     auto *link = e->findChild<QLabel *>("lblGoToHome");
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
@@ -387,7 +388,7 @@ void TestLifecycle::softwareListLink()
 
 void TestLifecycle::referralThroughTheForm()
 {
-    ui::ExitWindow *e = reachExitWindow();
+    gui::ExitWindow *e = reachExitWindow();
     e->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e));
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);

@@ -6,7 +6,8 @@
 #include <stdexcept>
 
 using namespace tavrisk;
-using namespace tavrisk::test;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
 
 class TestRegistry : public QObject
 {

@@ -3,7 +3,7 @@
 // Recording stand-ins for the platform services, so no test opens a browser,
 // blocks on a modal box or touches the user's settings.
 
-#include "app/services.h"
+#include "core/platform/services.h"
 
 #include <QMap>
 #include <QStringList>
@@ -11,7 +11,7 @@
 #include <functional>
 #include <stdexcept>
 
-namespace tavrisk::test {
+namespace tavrisk::testing {
 
 struct FakeOpener : UrlOpener
 {
@@ -146,4 +146,4 @@ struct FakeServices
     Services services{opener, messages, settings, clock, instance, random, end};
 };
 
-} // namespace tavrisk::test
+} // namespace tavrisk::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "gui/style.h"
 
 #include <QApplication>
 #include <QHash>
@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QWidget>
 
-namespace tavrisk::test {
+namespace tavrisk::testing {
 
 // Widget tests use the program's style, so what they measure is what users see.
 inline void useProgramStyle()
 {
-    ui::configureApplication();
+    gui::configureApplication();
 }
 
 template <typename T = QWidget> T *child(const QWidget *window, const char *name)
@@ -73,4 +73,4 @@ inline bool textFits(const QLabel *label, QString *why = nullptr)
     return fits;
 }
 
-} // namespace tavrisk::test
+} // namespace tavrisk::testing

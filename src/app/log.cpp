@@ -1,9 +1,0 @@
-#include "app/log.h"
-
-namespace tavrisk {
-
-// Critical only by default, and the program logs nothing critical: silent
-// unless the rules ask for it.
-Q_LOGGING_CATEGORY(lcApp, "tavrisk", QtCriticalMsg)
-
-} // namespace tavrisk

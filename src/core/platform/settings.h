@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/platform/services.h"
+
+#include <QString>
+#include <optional>
+
+namespace tavrisk {
+
+// Small enough that key names and dates (digits, ASCII letters, separators,
+// spaces) all scramble and unscramble without loss.
+inline constexpr int ScrambleShift = 7;
+
+// Shift every Latin-1 code up (or down) by ScrambleShift; a character that
+// would leave 0..255 is dropped. Characters outside Latin-1 count as '?', as
+// a single-byte code page would store them.
+QString ScrambleText(const QString &text);
+QString UnscrambleText(const QString &text);
+
+// The executable's file name without folder and extension.
+QString applicationNameFromPath(const QString &executablePath);
+
+// Section "Settings" of the user's store for `applicationName`, keys and
+// values scrambled. On Windows this is the registry, elsewhere an INI file
+// in the user's config folder.
+class QSettingsStore : public SettingsStore
+{
+public:
+    explicit QSettingsStore(QString applicationName);
+    // For tests: an INI file at `filePath`.
+    static QSettingsStore atFile(const QString &filePath);
+
+    std::optional<QString> ReadSetting(const QString &key) override;
+    bool WriteSetting(const QString &key, const QString &value) override;
+
+    QString location() const;
+
+private:
+    QSettingsStore() = default;
+    QString m_application;
+    QString m_file;
+};
+
+} // namespace tavrisk

@@ -1,0 +1,202 @@
+#include "core/referral/referral.h"
+
+#include "core/platform/services.h"
+#include "core/program.h"
+#include "core/web/pages.h"
+
+#include <algorithm>
+
+namespace tavrisk {
+
+namespace {
+constexpr int index(ReferField f)
+{
+    return static_cast<int>(f);
+}
+} // namespace
+
+QString placeholder(ReferField field)
+{
+    switch (field) {
+    case ReferField::Name:
+        return QStringLiteral("Your Name");
+    case ReferField::Email:
+        return QStringLiteral("Your Email Address");
+    case ReferField::Message:
+        return QStringLiteral("Your Message");
+    case ReferField::FriendName:
+        return QStringLiteral("Friend's Name");
+    case ReferField::FriendEmail:
+        return QStringLiteral("Friend's Email Address");
+    }
+    return QString();
+}
+
+QString initialText(ReferField field)
+{
+    return field == ReferField::Message ? placeholder(field) + QStringLiteral("\r\n")
+                                        : placeholder(field);
+}
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString placeholderOnEnter(const QString &text, ReferField field)
+{
+    return trimSpaces(text) == placeholder(field) ? QString() : text;
+}
+
+QString placeholderOnLeave(const QString &text, ReferField field)
+{
+    return trimSpaces(text).isEmpty() ? placeholder(field) : text;
+}
+
+QString spaceRefusedMessage()
+{
+    return QStringLiteral("Email Address Cannot Contain Space");
+}
+
+QUrl referralAddress(const std::array<QString, ReferFieldCount> &values)
+{
+    QByteArray address = pageAddressText(QStringLiteral("qvqs-refer-a-friend")).toUtf8();
+    std::array<QString, ReferFieldCount + 1> all;
+    std::copy(values.begin(), values.end(), all.begin());
+    all[ReferFieldCount] = productFolderAddress();
+    for (int i = 0; i < static_cast<int>(all.size()); ++i) {
+        address += "&taf" + QByteArray::number(i + 1) + '=';
+        // Unreserved characters stay; every other UTF-8 byte becomes %XX.
+        address += QUrl::toPercentEncoding(all[i]);
+    }
+    return QUrl::fromEncoded(address, QUrl::StrictMode);
+}
+
+int supportTextIndex(float r)
+{
+    // Only one of the four texts can ever come out, whatever the draw.
+    if (!(r > 0.0f))
+        return 0;
+    if (r >= 1.0f)
+        return 3;
+    return std::clamp(static_cast<int>(r * 4.0f), 0, 3);
+}
+
+QString supportText(int index)
+{
+    const QString site = siteHost();
+    switch (std::clamp(index, 0, 3)) {
+    case 0:
+        return QStringLiteral("Quorvane Softwares, such as this can be created and maintained "
+                              "only with your support. The best way to support Quorvane is to "
+                              "visit ") +
+               site +
+               QStringLiteral(" regularly and take part in the discussions and other activities "
+                              "on the board.");
+    case 1:
+        return QStringLiteral("Visit ") + site + QStringLiteral(" regularly. Support ") + site +
+               QStringLiteral(" by taking part in the discussions and other activities. These "
+                              "softwares cannot be supported and maintained, without you "
+                              "regularly visiting ") +
+               site;
+    case 2:
+        return site +
+               QStringLiteral(" is a FREE online discussion forum for all things "
+                              "quorvane. To help ") +
+               site +
+               QStringLiteral(" develop and maintain this software visit Quorvane regularly.");
+    default:
+        return site + QStringLiteral(" needs your help. All you need to do is visit ") + site +
+               QStringLiteral(" regularly and take part in the various discussions and activites "
+                              "to help us maintain and develop more Quorvane Softwares.");
+    }
+}
+
+QString promotionParagraph()
+{
+    return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
+                          "other Quorvane Softwares. From a single software, we have now grown to "
+                          "become the world\u2019s largest resource of quorvane softwares. Be it "
+                          "astrology, psychic, tarot, numerology or occult, we have programs in "
+                          "all fields thus giving our users a wide choice depending on their "
+                          "interests.") +
+           QString(61, u' ') +
+           QStringLiteral("All the programs in the Quorvane Softwares suite are simple and easy "
+                          "to use. They are not only fun to use but also very informative. Try "
+                          "them out today and share your experience with your friends and "
+                          "family. ");
+}
+
+QString visitSiteCaption()
+{
+    return QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now");
+}
+
+QString ModTellAFriend::checkAddresses(const std::array<QString, ReferFieldCount> &values)
+{
+    const QString &mine = values[index(ReferField::Email)];
+    const QString &theirs = values[index(ReferField::FriendEmail)];
+    if (mine == theirs)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    // Both tests give the same message; they run in this order.
+    if (!mine.contains(u'@') || !theirs.contains(u'@'))
+        return QStringLiteral("Please Enter Proper Email Address");
+    if (!mine.contains(u'.') || !theirs.contains(u'.'))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return QString();
+}
+
+QString ModTellAFriend::checkCompleteness(const std::array<QString, ReferFieldCount> &values)
+{
+    static const std::array<const char *, ReferFieldCount> messages{
+        "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
+        "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"};
+    for (int i = 0; i < ReferFieldCount; ++i) {
+        const QString &v = values[i];
+        if (v.isEmpty() || v == placeholder(static_cast<ReferField>(i)))
+            return QString::fromLatin1(messages[i]);
+    }
+    return QString();
+}
+
+void ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts, QWidget *owner)
+{
+    for (int i = 0; i < ReferFieldCount; ++i)
+        m_captured[i] = trimSpaces(fieldTexts[i]);
+    const QString problem = checkAddresses(m_captured);
+    if (!problem.isEmpty()) {
+        fail(owner, problem);
+        return;
+    }
+    SubmitReferral(owner);
+}
+
+void ModTellAFriend::SubmitReferral(QWidget *owner)
+{
+    const QString problem = checkCompleteness(m_captured);
+    if (!problem.isEmpty()) {
+        fail(owner, problem);
+        return;
+    }
+    m_address = referralAddress(m_captured);
+    OpenReferralPage();
+}
+
+void ModTellAFriend::OpenReferralPage()
+{
+    m_opener.open(m_address);
+}
+
+void ModTellAFriend::fail(QWidget *owner, const QString &message)
+{
+    m_messages.show(owner, message, text::appTitle(), MessageBoxes::Icon::Stop,
+                    MessageBoxes::Buttons::Ok);
+}
+
+} // namespace tavrisk

@@ -1,0 +1,80 @@
+#include "gui/aboutbox.h"
+
+#include "core/program.h"
+#include "gui/button.h"
+#include "gui/formwindow.h"
+#include "gui/icon.h"
+#include "gui/linklabel.h"
+#include "gui/look.h"
+#include "core/promotion/promotion.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+namespace tavrisk::gui {
+
+QString aboutText()
+{
+    return QStringLiteral("QV Tavrisk is a fun game and tells you more about what is precious to "
+                          "you. This is a personality test based on Japanese Animal Archetypes. "
+                          "All rights in this program belong to its publisher, Quorvane "
+                          "Softwares.");
+}
+
+QString homePageLinkText()
+{
+    return QStringLiteral("Click here to visit ") + siteHost();
+}
+
+AboutBox::AboutBox(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setUpWindow(this, "frmAbout");
+    setModal(true);
+    setFixedSize(px(6345), px(3960));
+    setBackground(this, colour::Orange);
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(twipsRect(150, 150, 510, 510));
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const QFont bold = verdana(8.25, true);
+    QPushButton *ok = addButton(this, "cmdOK", QStringLiteral("&OK"),
+                                twipsRect(4920, 3480, 1260, 345), bold, colour::Silver);
+    ok->setAutoDefault(true);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QFont link = verdana(8.25, true, true);
+    LinkLabel *home = addLink(this, "lblHomePage", homePageLinkText(),
+                              twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, true);
+    LinkLabel *details = addLink(this, "Label5", QStringLiteral("Click here for more details"),
+                                 twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, true);
+    for (QLabel *l : {static_cast<QLabel *>(home), static_cast<QLabel *>(details)})
+        setBackground(l, colour::Pink);
+    connect(home, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::Home); });
+    connect(details, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::FullBrand); });
+
+    addLabel(this, "Label6",
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                            "money online. Get this software fully branded for your website."),
+             twipsRect(240, 2430, 5775, 615), bold, colour::DarkRed, true);
+
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line2"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setGeometry(px(-60), px(3360), px(6420), 1);
+
+    addLabel(this, "Label2", text::windowCaption(), twipsRect(960, 240, 4725, 240),
+             verdana(9.75, true), palette().color(QPalette::WindowText), false, true);
+    addLabel(this, "Label1", aboutText(), twipsRect(210, 960, 5745, 855), verdana(8.25),
+             colour::DarkRed, true);
+
+    ok->setFocus();
+}
+
+} // namespace tavrisk::gui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/web/pages.h"
+
+#include <QDialog>
+
+namespace tavrisk::gui {
+
+// frmAbout: names the program, repeats the branding offer and links to the site.
+class AboutBox : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void pageRequested(tavrisk::Page page);
+};
+
+QString aboutText();
+QString homePageLinkText();
+
+} // namespace tavrisk::gui

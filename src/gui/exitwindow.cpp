@@ -1,0 +1,217 @@
+#include "gui/exitwindow.h"
+
+#include "gui/button.h"
+#include "gui/label.h"
+#include "gui/linklabel.h"
+#include "gui/look.h"
+#include "gui/icon.h"
+
+#include "core/platform/services.h"
+#include "core/program.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
+namespace tavrisk::gui {
+
+namespace {
+
+QGroupBox *addPanel(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *panel = new QGroupBox(caption, parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFont(verdana(9.75, true));
+    panel->setGeometry(rect);
+    setBackground(panel, colour::Navy);
+    setForeground(panel, Qt::white);
+    return panel;
+}
+
+// The promotion's two paragraphs are held apart by a run of spaces; wrapped
+// text would swallow it, so it is shown as a paragraph break.
+QString shownParagraphs(const QString &text)
+{
+    QString out = text;
+    out.replace(QString(61, u' '), QStringLiteral("\n\n"));
+    return out;
+}
+
+bool refusesSpace(ReferField f)
+{
+    return f == ReferField::Email || f == ReferField::FriendEmail;
+}
+
+} // namespace
+
+ExitWindow::ExitWindow(int supportIndex, MessageBoxes &messages)
+    : FormWindow("frmNagScreen2", 11115, 4725, Qt::white), m_messages(messages)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    QWidget *c = client();
+
+    QGroupBox *softwares = addPanel(c, "Frame6", QStringLiteral("Download Quorvane Softwares"),
+                                    twipsRect(7320, 120, 3735, 4575));
+    LinkLabel *goToHome =
+        addLink(softwares, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
+                twipsRect(75, 4250, 3585, 210), verdana(9, true, true), Qt::yellow, true);
+    connect(goToHome, &LinkLabel::clicked, this,
+            [this] { Q_EMIT pageRequested(Page::SoftwareList); });
+    addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
+             twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, true);
+
+    QGroupBox *refer =
+        addPanel(c, "Frame2", QStringLiteral("Refer A Friend"), twipsRect(120, 3240, 7065, 1455));
+    auto *message = new QPlainTextEdit(refer);
+    message->setObjectName(QStringLiteral("txtMessage"));
+    message->setGeometry(twipsRect(4800, 3600, 1815, 495));
+    message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    message->setTabChangesFocus(true);
+    m_fields[static_cast<int>(ReferField::Message)] = message;
+
+    const QFont fieldFont = verdana(8.25);
+    auto addField = [&](ReferField f, const char *name, const QRect &rect) {
+        auto *edit = new QLineEdit(refer);
+        edit->setObjectName(QLatin1String(name));
+        edit->setFont(fieldFont);
+        edit->setGeometry(rect);
+        m_fields[static_cast<int>(f)] = edit;
+    };
+    addField(ReferField::FriendName, "txtFriendName", twipsRect(85, 720, 3375, 285));
+    addField(ReferField::FriendEmail, "txtFriendEmail", twipsRect(3600, 720, 3375, 285));
+    addField(ReferField::Email, "txtEmail", twipsRect(3600, 360, 3375, 285));
+    m_submit = addButton(refer, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
+                         twipsRect(1920, 1080, 3375, 285), verdana(8.25, true));
+    connect(m_submit, &QPushButton::clicked, this, &ExitWindow::submitClicked);
+    addField(ReferField::Name, "txtName", twipsRect(85, 360, 3375, 285));
+    for (int i = 0; i < ReferFieldCount; ++i) {
+        setFieldText(static_cast<ReferField>(i), initialText(static_cast<ReferField>(i)));
+        m_fields[i]->setAccessibleName(placeholder(static_cast<ReferField>(i)));
+        m_fields[i]->installEventFilter(this);
+        m_fields[i]->setFont(fieldFont);
+    }
+
+    m_close = addButton(c, "cmdClose", QStringLiteral("E&xit"), twipsRect(6000, 2760, 1245, 375),
+                        verdana(8.25));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    m_check = new QCheckBox(visitSiteCaption(), c);
+    m_check->setObjectName(QStringLiteral("Check1"));
+    m_check->setFont(verdana(14.25));
+    m_check->setGeometry(twipsRect(30, 2040, 7185, 555));
+    m_check->setCursor(Qt::PointingHandCursor);
+    setForeground(m_check, QColor(0, 0, 192));
+    // Ticking it opens the home page and leaves it unticked again.
+    connect(m_check, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (!ticked)
+            return;
+        m_check->setChecked(false);
+        Q_EMIT pageRequested(Page::Home);
+    });
+
+    auto *icon = new QLabel(c);
+    icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    icon->setGeometry(twipsRect(360, 120, 540, 540));
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    icon->setFocusPolicy(Qt::TabFocus);
+
+    m_support = addLabel(c, "Label2", supportText(supportIndex), twipsRect(120, 840, 6975, 1095),
+                         verdana(9.75, true), Qt::black, true);
+    QFont captionFont(QStringLiteral("MS Sans Serif"));
+    captionFont.setStyleHint(QFont::SansSerif);
+    captionFont.setPointSizeF(18);
+    addLabel(c, "lblNagScreen2Caption", text::windowCaption(), twipsRect(1080, 240, 0, 0),
+             captionFont, Qt::black, false, true);
+
+    QWidget *order[] = {m_close,
+                        m_check,
+                        icon,
+                        field(ReferField::Name),
+                        m_submit,
+                        field(ReferField::Email),
+                        field(ReferField::FriendEmail),
+                        field(ReferField::FriendName),
+                        field(ReferField::Message)};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_close->setFocus();
+}
+
+QString ExitWindow::fieldText(ReferField f) const
+{
+    QWidget *w = field(f);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    // Multi-line text keeps its line breaks as CR LF.
+    QString text = static_cast<QPlainTextEdit *>(w)->toPlainText();
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+void ExitWindow::setFieldText(ReferField f, const QString &text)
+{
+    QWidget *w = field(f);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(w)->setPlainText(shownLines(text));
+}
+
+std::array<QString, ReferFieldCount> ExitWindow::fieldTexts() const
+{
+    std::array<QString, ReferFieldCount> texts;
+    for (int i = 0; i < ReferFieldCount; ++i)
+        texts[i] = fieldText(static_cast<ReferField>(i));
+    return texts;
+}
+
+void ExitWindow::showOnTop()
+{
+    if (!m_placed) {
+        centreOnScreen();
+        m_placed = true;
+    }
+    show();
+    // It is the only window left: the keyboard goes to it, on Exit.
+    activateWindow();
+}
+
+bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *const at = std::find(m_fields.begin(), m_fields.end(), watched);
+    if (at == m_fields.end())
+        return FormWindow::eventFilter(watched, event);
+    const auto f = static_cast<ReferField>(at - m_fields.begin());
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const QString now = fieldText(f);
+        const QString next = event->type() == QEvent::FocusIn ? placeholderOnEnter(now, f)
+                                                              : placeholderOnLeave(now, f);
+        if (next != now)
+            setFieldText(f, next);
+        break;
+    }
+    case QEvent::KeyPress:
+        if (refusesSpace(f) && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
+            m_messages.show(this, spaceRefusedMessage(), text::appTitle(), MessageBoxes::Icon::Stop,
+                            MessageBoxes::Buttons::Ok);
+            field(f)->setFocus();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+} // namespace tavrisk::gui

@@ -1,0 +1,77 @@
+#include "gui/label.h"
+
+#include "gui/look.h"
+
+#include <QHash>
+
+namespace tavrisk::gui {
+
+// Verdana's stand-ins run a little wider; where a text would not fit the
+// room its layout gives it, the label steps its font down until it does.
+// Each measurement builds a font engine and lays the text out, so a size is
+// found once per font, text and room and then remembered: the windows built
+// again after Back, and the labels both main windows share, measure nothing.
+static QFont fittedFont(QFont font, const QString &text, int flags, QSize room)
+{
+    static QHash<QString, qreal> fitted;
+    const QString key = QStringLiteral("%1|%2x%3|%4|")
+                            .arg(font.key())
+                            .arg(room.width())
+                            .arg(room.height())
+                            .arg(flags) +
+                        text;
+    const auto known = fitted.constFind(key);
+    if (known != fitted.constEnd()) {
+        font.setPointSizeF(*known);
+        return font;
+    }
+    auto fits = [&] {
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), room), flags, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    // Today's labels fit at their own size or a step or two below, so
+    // stepping down measures least (bisection would start in the middle).
+    while (!fits() && font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    fitted.insert(key, font.pointSizeF());
+    return font;
+}
+
+void Label::place(const char *name, const QString &text, const QRect &rect, const QFont &font,
+                  const QColor &foreground, bool wrap, bool autoSize)
+{
+    setObjectName(QLatin1String(name));
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(wrap);
+    m_designFont = font;
+    m_autoSize = autoSize;
+    setFont(font);
+    setForeground(this, foreground);
+    setText(text);
+    setGeometry(rect);
+    fit();
+}
+
+void Label::fit()
+{
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    if (!m_autoSize) {
+        setFont(fittedFont(m_designFont, text(), flags, contentsRect().size()));
+        return;
+    }
+    const QWidget *panel = parentWidget();
+    const int room = panel ? panel->width() - x() : QWIDGETSIZE_MAX;
+    setFont(fittedFont(m_designFont, text(), flags, QSize(room, QWIDGETSIZE_MAX)));
+    resize(sizeHint());
+}
+
+Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                const QFont &font, const QColor &foreground, bool wrap, bool autoSize)
+{
+    auto *label = new Label(parent);
+    label->place(name, text, rect, font, foreground, wrap, autoSize);
+    return label;
+}
+
+} // namespace tavrisk::gui

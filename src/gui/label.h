@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+
+namespace tavrisk::gui {
+
+// A plain-text label at a fixed place that keeps its text inside it: a fixed
+// label within its rectangle, a label sized to its text (`autoSize`) within
+// its panel's right edge, growing from its top-left corner.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr) : QLabel(parent) {}
+
+    // Places the label and fits its text, starting from `font`.
+    void place(const char *name, const QString &text, const QRect &rect, const QFont &font,
+               const QColor &foreground, bool wrap, bool autoSize);
+    // Fits the text again, from the design font, after it changed.
+    void fit();
+
+private:
+    QFont m_designFont;
+    bool m_autoSize = false;
+};
+
+Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                const QFont &font, const QColor &foreground, bool wrap = false,
+                bool autoSize = false);
+
+} // namespace tavrisk::gui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "gui/label.h"
+
+namespace tavrisk::gui {
+
+// A label that reads as a link: hand pointer, clicked() on a mouse release inside it.
+// Screen readers see it as a link whose press action clicks it.
+class LinkLabel : public Label
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+    void activate() { Q_EMIT clicked(); }
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A widget that only groups others, named for screen readers.
+class Group : public QWidget
+{
+    Q_OBJECT
+public:
+    Group(QWidget *parent, const char *name, const QString &accessibleName, const QRect &rect);
+};
+
+LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                   const QFont &font, const QColor &foreground, bool autoSize = false);
+
+} // namespace tavrisk::gui

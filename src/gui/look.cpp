@@ -1,0 +1,50 @@
+#include "gui/look.h"
+
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+
+namespace tavrisk::gui {
+
+QFont verdana(qreal points, bool bold, bool underline)
+{
+    // Looked up once, among the installed families: a family list would send
+    // every new size through the missing family's lookup, and hasFamily()
+    // would run the name through every substitution rule first.
+    static const QString family =
+        QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
+            ? QStringLiteral("Verdana")
+            : QStringLiteral("DejaVu Sans");
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(widget->backgroundRole(), colour); // Button, for buttons
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}
+
+QString shownLines(const QString &text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+} // namespace tavrisk::gui

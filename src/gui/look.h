@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Units, colours and fonts of the windows' layouts.
+namespace tavrisk::gui {
+
+// Layouts are given in twips; 15 twips make one pixel at 96 dpi.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int px(int twips)
+{
+    return (twips + (twips >= 0 ? TwipsPerPixel / 2 : -TwipsPerPixel / 2)) / TwipsPerPixel;
+}
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+namespace colour {
+inline const QColor Pink{245, 167, 179};
+inline const QColor Orange{240, 156, 72};
+inline const QColor Maroon{128, 0, 0};
+inline const QColor DarkRed{64, 0, 0};
+inline const QColor Brown{128, 64, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Silver{192, 192, 192};
+inline const QColor Navy{0, 0, 128};
+} // namespace colour
+
+// Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
+QFont verdana(qreal points, bool bold = false, bool underline = false);
+
+void setBackground(QWidget *widget, const QColor &colour);
+void setForeground(QWidget *widget, const QColor &colour);
+
+// Line breaks held as CR LF or CR shown as line breaks.
+QString shownLines(const QString &text);
+
+} // namespace tavrisk::gui

@@ -1,0 +1,90 @@
+#include "gui/mainform.h"
+
+#include "gui/button.h"
+#include "gui/label.h"
+#include "gui/linklabel.h"
+#include "gui/look.h"
+
+#include "core/promotion/promotion.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tavrisk::gui {
+
+MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, bool resultWindow)
+    : FormWindow(name, clientWidthTwips, clientHeightTwips, colour::Orange),
+      m_menus(buildMenuBar(menuBar(), resultWindow))
+{
+    auto page = [this](QAction *action, Page p) {
+        connect(action, &QAction::triggered, this, [this, p] { Q_EMIT pageRequested(p); });
+    };
+    page(m_menus.onlineHelp, Page::Help);
+    page(m_menus.visit, Page::Home);
+    page(m_menus.update, Page::Download);
+    page(m_menus.donate, Page::Donate);
+    page(m_menus.makeMoneyOnline, Page::FullBrand);
+    connect(m_menus.about, &QAction::triggered, this, &MainForm::aboutRequested);
+}
+
+QWidget *addBand(QWidget *parent, const char *name, const QRect &rect, const QColor &colour)
+{
+    auto *band = new QWidget(parent);
+    band->setObjectName(QLatin1String(name));
+    band->setGeometry(rect);
+    setBackground(band, colour);
+    return band;
+}
+
+void MainForm::connectLink(LinkLabel *label, Page page)
+{
+    connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT pageRequested(page); });
+}
+
+void MainForm::addBanner(QWidget *band, const QRect &rect)
+{
+    LinkLabel *banner =
+        addLink(band, "Label61", bannerCaption(), rect, verdana(9, true, true), colour::Maroon);
+    banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connectLink(banner, Page::Home);
+}
+
+void MainForm::addOffers(QWidget *band, int left, int top)
+{
+    const QRect rect = twipsRect(left, top, 5985, 615);
+    const QFont font = verdana(8.25, true, true);
+    m_fullBrand = addLink(band, "lblFullBrand", fullBrandCaption(), rect, font, colour::Maroon);
+    m_coBrand =
+        addLink(band, "lblCobrand", labelDisplayText(coBrandCaption()), rect, font, colour::Maroon);
+    for (QLabel *offer : {static_cast<QLabel *>(m_fullBrand), static_cast<QLabel *>(m_coBrand)})
+        setBackground(offer, colour::Pink);
+    connectLink(m_fullBrand, Page::FullBrand);
+    connectLink(m_coBrand, Page::CoBrand);
+    // By definition the co-branding offer lies in front.
+    m_coBrand->raise();
+}
+
+QLabel *MainForm::offerInFront() const
+{
+    const QObjectList &siblings = m_coBrand->parentWidget()->children();
+    // Later children are drawn above earlier ones.
+    return siblings.indexOf(m_coBrand) > siblings.indexOf(m_fullBrand) ? m_coBrand : m_fullBrand;
+}
+
+void MainForm::bringToFront(QLabel *offer)
+{
+    offer->raise();
+}
+
+void MainForm::addExitButton(QWidget *band, const QRect &rect)
+{
+    m_exit = addButton(band, "cmdExit", QStringLiteral("&Exit"), rect, verdana(8.25, true),
+                       colour::Silver);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_menus.exit, &QAction::triggered, m_exit, &QPushButton::click);
+    setCancelButton(m_exit);
+    setDefaultButton(m_exit);
+}
+
+} // namespace tavrisk::gui

@@ -1,0 +1,115 @@
+#include "gui/questionwindow.h"
+
+#include "gui/button.h"
+#include "gui/label.h"
+#include "gui/linklabel.h"
+#include "gui/look.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace tavrisk::gui {
+
+QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
+{
+    QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 7860, 615), colour::Pink);
+    addBanner(top, twipsRect(120, 135, 7560, 585));
+
+    auto *panel = new QFrame(client());
+    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setGeometry(twipsRect(0, 600, 7860, 5295));
+    setBackground(panel, colour::Orange);
+
+    const QFont bold = verdana(8.25, true);
+    LinkLabel *title = addLink(panel, "Label2", text::titleLabel(), twipsRect(120, 240, 7575, 375),
+                               bold, Qt::black);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->unsetCursor();
+    // Looks like plain text, yet opens the fully-branded page.
+    connectLink(title, Page::FullBrand);
+    addLabel(panel, "Label1", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
+             true);
+    m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
+                         colour::Blue, true);
+
+    // The options' own panel spans them exactly, so screen readers hear one named group.
+    auto *animals = new Group(panel, "grpAnimals", QStringLiteral("Animals"),
+                              twipsRect(480, 2400, 6855, 480 * 4 + 375));
+    auto *group = new QButtonGroup(this);
+    for (int i = 0; i < AnimalCount; ++i) {
+        auto *option = new QRadioButton(animals);
+        option->setObjectName(QStringLiteral("optAnimal%1").arg(i));
+        option->setFont(bold);
+        option->setGeometry(twipsRect(0, 480 * i, 6855, 375));
+        setBackground(option, colour::Pink);
+        setForeground(option, colour::Maroon);
+        group->addButton(option, i);
+        m_options[i] = option;
+    }
+    // The group is one tab stop, at its selected option. Qt moves that stop
+    // only when an option takes the focus, so a selection made any other way
+    // (the program's own after a give-up, a screen reader's press) moves it here.
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked)
+            return;
+        for (QRadioButton *option : m_options) {
+            const Qt::FocusPolicy policy = option->focusPolicy();
+            option->setFocusPolicy(option == m_options.at(id)
+                                       ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                       : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    });
+
+    m_next = addButton(panel, "cmdNext", text::nextCaption(), twipsRect(5040, 4800, 2295, 375),
+                       bold, colour::Silver);
+    connect(m_next, &QPushButton::clicked, this, &QuestionWindow::nextClicked);
+
+    QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5880, 7860, 855), colour::Pink);
+    addExitButton(bottom, twipsRect(6480, 240, 1260, 465));
+    addOffers(bottom, 120, 160);
+    bottom->raise();
+
+    setTabOrder(exitButton(), m_options[0]);
+    for (int i = 1; i < AnimalCount; ++i)
+        setTabOrder(m_options[i - 1], m_options[i]);
+    setTabOrder(m_options[AnimalCount - 1], m_next);
+
+    display(QuestionScreen::design());
+    exitButton()->setFocus();
+}
+
+QuestionScreen QuestionWindow::screen() const
+{
+    QuestionScreen s = m_shown;
+    for (int i = 0; i < AnimalCount; ++i) {
+        if (m_options[i]->isChecked())
+            s.selected = i;
+    }
+    return s;
+}
+
+void QuestionWindow::display(const QuestionScreen &screen)
+{
+    m_shown = screen;
+    const bool groupHadFocus = std::any_of(m_options.begin(), m_options.end(),
+                                           [](const QRadioButton *o) { return o->hasFocus(); });
+    QRadioButton *selected = m_options.at(screen.selected);
+    selected->setChecked(true);
+    // A keyboard user stays in the group, on its selection, even when the
+    // option they were on is the one that goes.
+    if (groupHadFocus)
+        selected->setFocus(Qt::OtherFocusReason);
+    for (int i = 0; i < AnimalCount; ++i) {
+        m_options[i]->setText(screen.captions[i]);
+        m_options[i]->setVisible(screen.visible[i]);
+    }
+    m_message->setText(shownLines(screen.message));
+    m_message->fit();
+    m_next->setText(screen.nextCaption);
+}
+
+} // namespace tavrisk::gui

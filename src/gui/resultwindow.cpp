@@ -1,0 +1,99 @@
+#include "gui/resultwindow.h"
+
+#include "gui/button.h"
+#include "gui/label.h"
+#include "gui/linklabel.h"
+#include "gui/look.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace tavrisk::gui {
+
+namespace {
+
+QGroupBox *addFrame(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
+                    const QFont &font, const QColor &background, const QColor &captionColour)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(font);
+    frame->setGeometry(rect);
+    frame->setFlat(false);
+    setBackground(frame, background);
+    setForeground(frame, captionColour);
+    return frame;
+}
+
+constexpr std::array<const char *, AnimalCount> Numbers{"One", "Two", "Three", "Four", "Five"};
+
+} // namespace
+
+ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
+{
+    QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 9135, 735), colour::Pink);
+    addBanner(top, twipsRect(120, 160, 8880, 555));
+
+    const QFont bold = verdana(8.25, true);
+    QGroupBox *panel =
+        addFrame(client(), "Frame1", QStringLiteral("QV Tavrisk Result"),
+                 twipsRect(0, 720, 9135, 4935), verdana(9, true), colour::Orange, Qt::black);
+    addLabel(panel, "Label2",
+             QStringLiteral(
+                 "This test is based on the Japanese Animal Archetypes. The desert represents a "
+                 "difficult circumstance in life. Each animal stands for the different "
+                 "characteristics in your life. The one that you sacrificed initially is what is "
+                 "least important to you. The one that you keep with you till the last is the "
+                 "most important to you."),
+             twipsRect(120, 240, 8895, 855), bold, colour::Blue, true);
+
+    QGroupBox *legend =
+        addFrame(panel, "Frame6", QStringLiteral("Each Animal Represents the Following:"),
+                 twipsRect(120, 1200, 4095, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *chosen =
+        addFrame(panel, "Frame4", QStringLiteral("You chose the animals in the following order:"),
+                 twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *valued =
+        addFrame(panel, "Frame3",
+                 QStringLiteral("You value the different characteristics in the following order:"),
+                 twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
+
+    for (int i = 0; i < AnimalCount; ++i) {
+        const QRect line = twipsRect(480, 360 + 240 * i, 2430, 195);
+        const QByteArray legendName = "Label" + QByteArray::number(4 + i);
+        addLabel(legend, legendName.constData(), animalMeaning(i), line, bold, colour::Maroon,
+                 false, true);
+        const QByteArray orderName = QByteArray("lblOrder") + Numbers[i];
+        m_order[i] = addLabel(chosen, orderName.constData(), animalMeaning(i), line, bold,
+                              colour::Maroon, false, true);
+        // lblValueOrderFive stands at the top, lblValueOrderOne at the bottom.
+        const int slot = AnimalCount - 1 - i;
+        const QByteArray valueName = QByteArray("lblValueOrder") + Numbers[slot];
+        m_value[slot] = addLabel(valued, valueName.constData(), animalMeaning(AnimalCount - 1 - i),
+                                 line, bold, colour::Maroon, false, true);
+    }
+
+    QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5640, 9135, 855), colour::Pink);
+    addExitButton(bottom, twipsRect(6600, 240, 1140, 465));
+    m_back = addButton(bottom, "cmdBack", QStringLiteral("&Back"), twipsRect(7800, 240, 1140, 465),
+                       bold, colour::Silver);
+    connect(m_back, &QPushButton::clicked, this, &ResultWindow::backClicked);
+    connect(menus().back, &QAction::triggered, m_back, &QPushButton::click);
+    addOffers(bottom, 120, 160);
+
+    setTabOrder(m_back, exitButton());
+    m_back->setFocus();
+}
+
+void ResultWindow::setLines(const ResultLines &lines)
+{
+    for (int i = 0; i < AnimalCount; ++i) {
+        m_order[i]->setText(lines.order[i]);
+        m_order[i]->fit();
+        m_value[i]->setText(lines.value[i]);
+        m_value[i]->fit();
+    }
+}
+
+} // namespace tavrisk::gui

@@ -1,0 +1,210 @@
+// What a screen reader gets, through Qt's own accessibility interfaces.
+#include "app/controller.h"
+#include "fakes.h"
+#include "gui/exitwindow.h"
+#include "gui/aboutbox.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "widgethelpers.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowsAreNamedByTheirTitle();
+    void labelsReadAsShown();
+    void animalsAreANamedGroup();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void aboutLinks();
+    void fieldsReadWithTheirHint();
+
+private:
+    QWidget *exitWindow();
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<Controller> m_controller;
+};
+
+namespace {
+QAccessibleInterface *iface(QObject *o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+} // namespace
+
+void TestAccessibility::initTestCase()
+{
+    useProgramStyle();
+    QAccessible::setActive(true);
+}
+
+void TestAccessibility::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+}
+
+void TestAccessibility::cleanup()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+QWidget *TestAccessibility::exitWindow()
+{
+    QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
+    return m_controller->exitWindow();
+}
+
+void TestAccessibility::windowsAreNamedByTheirTitle()
+{
+    QCOMPARE(iface(m_controller->question())->text(QAccessible::Name),
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    gui::AboutBox about;
+    QCOMPARE(iface(&about)->text(QAccessible::Name),
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    QCOMPARE(iface(m_controller->result())->text(QAccessible::Name),
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    QTest::mouseClick(m_controller->result()->exitButton(), Qt::LeftButton);
+    QCOMPARE(iface(m_controller->exitWindow())->text(QAccessible::Name),
+             QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+}
+
+void TestAccessibility::labelsReadAsShown()
+{
+    gui::AboutBox about;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_controller->question(), &about}) {
+        for (QLabel *label : w->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            QAccessibleInterface *i = iface(label);
+            QVERIFY(i);
+            const bool link = qobject_cast<gui::LinkLabel *>(label);
+            QCOMPARE(i->role(), link ? QAccessible::Link : QAccessible::StaticText);
+            QCOMPARE(i->text(QAccessible::Name), label->text());
+        }
+    }
+    // One ampersand where one is shown, and the two-line prompt as two lines.
+    QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    const QString prompt = iface(m_controller->question()->messageLabel())->text(QAccessible::Name);
+    QCOMPARE(prompt.split(u'\n').size(), 2);
+    const QString offer = iface(m_controller->question()->coBrandLabel())->text(QAccessible::Name);
+    QVERIFY(offer.contains(QStringLiteral("name &  link")));
+}
+
+void TestAccessibility::animalsAreANamedGroup()
+{
+    gui::QuestionWindow *q = m_controller->question();
+    QAccessibleInterface *group = iface(q->option(0))->parent();
+    QVERIFY(group);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Animals"));
+    QCOMPARE(group->childCount(), 5);
+    q->option(2)->click();
+    for (int i = 0; i < 5; ++i) {
+        QAccessibleInterface *option = group->child(i);
+        QCOMPARE(option->role(), QAccessible::RadioButton);
+        QCOMPARE(option->text(QAccessible::Name), animalCaption(i));
+        QCOMPARE(bool(option->state().checked), i == 2);
+    }
+}
+
+void TestAccessibility::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("banner") << "question"
+                            << "Label61"
+                            << "home-page";
+    QTest::newRow("title") << "question"
+                           << "Label2"
+                           << "fully-branded";
+    QTest::newRow("full brand") << "question"
+                                << "lblFullBrand"
+                                << "fully-branded";
+    QTest::newRow("co-brand") << "question"
+                              << "lblCobrand"
+                              << "co-brand";
+    QTest::newRow("result banner") << "result"
+                                   << "Label61"
+                                   << "home-page";
+    QTest::newRow("software list") << "exit"
+                                   << "lblGoToHome"
+                                   << "quorvanesoftwares";
+}
+
+void TestAccessibility::linksOpenTheirPages()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    QWidget *w = m_controller->question();
+    if (window == QLatin1String("result")) {
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+        w = m_controller->result();
+    } else if (window == QLatin1String("exit")) {
+        w = exitWindow();
+    }
+    QAccessibleInterface *link = iface(w->findChild<QLabel *>(label));
+    QVERIFY(link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QVERIFY(link->state().linked);
+    QAccessibleActionInterface *actions = link->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_fakes->opener.opened.size(), 1);
+    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=") + key));
+    // Labels still take no focus: the tab order is untouched.
+    QCOMPARE(w->findChild<QLabel *>(label)->focusPolicy(), Qt::NoFocus);
+}
+
+void TestAccessibility::aboutLinks()
+{
+    gui::AboutBox about;
+    QStringList pages;
+    connect(&about, &gui::AboutBox::pageRequested, this, [&](Page p) { pages << pageKey(p); });
+    for (const char *name : {"lblHomePage", "Label5"}) {
+        QAccessibleInterface *link = iface(about.findChild<QLabel *>(name));
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(pages, QStringList({"home-page", "fully-branded"}));
+}
+
+void TestAccessibility::fieldsReadWithTheirHint()
+{
+    QWidget *e = exitWindow();
+    const QStringList fields{"txtName", "txtEmail", "txtMessage", "txtFriendName",
+                             "txtFriendEmail"};
+    for (int i = 0; i < fields.size(); ++i) {
+        QAccessibleInterface *field = iface(e->findChild<QWidget *>(fields[i]));
+        QVERIFY(field);
+        QCOMPARE(field->role(), QAccessible::EditableText);
+        QCOMPARE(field->text(QAccessible::Name), placeholder(ReferField(i)));
+    }
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,267 @@
+// Tab order, focus on opening, Enter and Esc, and access keys.
+#include "app/controller.h"
+#include "fakes.h"
+#include "gui/exitwindow.h"
+#include "core/quiz/content.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "widgethelpers.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useProgramStyle(); }
+    void init();
+    void cleanup();
+
+    void questionWindowOpensWithExitFocused();
+    void tabOrder();
+    void arrowsMoveTheSelection();
+    void groupKeptAfterGiveUp_data();
+    void groupKeptAfterGiveUp();
+    void questionKeys_data();
+    void questionKeys();
+    void wholeTestByAccessKeys();
+    void resultKeys_data();
+    void resultKeys();
+
+private:
+    gui::QuestionWindow *activeQuestion();
+    gui::ResultWindow *activeResult();
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<Controller> m_controller;
+};
+
+void TestKeyboard::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+}
+
+void TestKeyboard::cleanup()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+gui::QuestionWindow *TestKeyboard::activeQuestion()
+{
+    gui::QuestionWindow *q = m_controller->question();
+    if (q) {
+        q->activateWindow();
+        if (!QTest::qWaitForWindowActive(q))
+            return nullptr;
+    }
+    return q;
+}
+
+gui::ResultWindow *TestKeyboard::activeResult()
+{
+    gui::QuestionWindow *q = activeQuestion();
+    if (!q)
+        return nullptr;
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(q->nextButton(), Qt::LeftButton);
+    gui::ResultWindow *r = m_controller->result();
+    if (r) {
+        r->activateWindow();
+        if (!QTest::qWaitForWindowActive(r))
+            return nullptr;
+    }
+    return r;
+}
+
+void TestKeyboard::questionWindowOpensWithExitFocused()
+{
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    QCOMPARE(QApplication::focusWidget(), q->exitButton());
+}
+
+void TestKeyboard::tabOrder()
+{
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->nextButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->exitButton());
+
+    // The group is one stop, at its selected option.
+    q->option(3)->click();
+    q->exitButton()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(3));
+}
+
+void TestKeyboard::arrowsMoveTheSelection()
+{
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    q->option(0)->setFocus();
+    QTest::keyClick(q->option(0), Qt::Key_Down);
+    QVERIFY(q->option(1)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QVERIFY(q->option(2)->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(m_controller->question(), nullptr); // Enter on an option clicks Exit
+}
+
+void TestKeyboard::groupKeptAfterGiveUp_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("position");
+    for (int round = 1; round <= 4; ++round) {
+        for (int position = 0; position <= AnimalCount - round; ++position)
+            QTest::addRow("round %d, option %d", round, position) << round << position;
+    }
+}
+
+// Whichever option had the focus at Next, the group stays one tab stop at its
+// selection and the arrows go on from there.
+void TestKeyboard::groupKeptAfterGiveUp()
+{
+    QFETCH(int, round);
+    QFETCH(int, position);
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    for (int step = 1; step < round; ++step) {
+        press(Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(int(m_controller->testState().intStep), step);
+    }
+    q->exitButton()->setFocus();
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    for (int i = 0; i < position; ++i)
+        press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), q->option(position));
+    QVERIFY(q->option(position)->isChecked());
+    const QString chosen = q->option(position)->text();
+
+    press(Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(int(m_controller->testState().intStep), round);
+    QCOMPARE(m_controller->testState().strGivenUp, chosen);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    QVERIFY(q->option(0)->isChecked());
+
+    const bool severalLeft = q->option(1)->isVisible();
+    press(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), q->option(severalLeft ? 1 : 0));
+    QVERIFY(q->option(severalLeft ? 1 : 0)->isChecked());
+    press(Qt::Key_Up);
+    QVERIFY(q->option(0)->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->nextButton());
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    q->exitButton()->setFocus();
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    QTRY_COMPARE(int(m_controller->testState().intStep), round + 1);
+}
+
+void TestKeyboard::questionKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("exits");
+    QTest::addColumn<int>("steps");
+    const int none = Qt::NoModifier, alt = Qt::AltModifier;
+    QTest::newRow("Enter on opening clicks Exit")
+        << "cmdExit" << int(Qt::Key_Return) << none << true << 0;
+    QTest::newRow("keypad Enter too")
+        << "cmdExit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 0;
+    QTest::newRow("Esc on Exit") << "cmdExit" << int(Qt::Key_Escape) << none << true << 0;
+    QTest::newRow("Esc on an option") << "optAnimal0" << int(Qt::Key_Escape) << none << true << 0;
+    QTest::newRow("Esc on Next") << "cmdNext" << int(Qt::Key_Escape) << none << true << 0;
+    QTest::newRow("Enter on Next clicks Next")
+        << "cmdNext" << int(Qt::Key_Return) << none << false << 1;
+    QTest::newRow("Space on Next clicks Next")
+        << "cmdNext" << int(Qt::Key_Space) << none << false << 1;
+    QTest::newRow("Alt+N") << "optAnimal0" << int(Qt::Key_N) << alt << false << 1;
+    QTest::newRow("Alt+E") << "optAnimal0" << int(Qt::Key_E) << alt << true << 0;
+}
+
+void TestKeyboard::questionKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, exits);
+    QFETCH(int, steps);
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    QWidget *target = q->findChild<QWidget *>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // Access keys click with a short animation, so their effect comes a moment later.
+    QTRY_COMPARE(m_controller->question() == nullptr, exits);
+    QTRY_COMPARE(int(m_controller->testState().intStep), steps);
+    if (exits) {
+        QVERIFY(m_controller->exitWindow() && m_controller->exitWindow()->isVisible());
+        QCOMPARE(visibleTopLevels(), QStringList{"frmNagScreen2"});
+    }
+}
+
+void TestKeyboard::wholeTestByAccessKeys()
+{
+    gui::QuestionWindow *q = activeQuestion();
+    QVERIFY(q);
+    for (int i = 1; i <= 4; ++i) {
+        QTest::keyClick(q, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(int(m_controller->testState().intStep), i);
+    }
+    QCOMPARE(q->nextButton()->text(), QStringLiteral("Show &Result"));
+    QTest::keyClick(q, Qt::Key_N, Qt::AltModifier); // Next's old key no longer applies
+    QTest::keyClick(q, Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(m_controller->result());
+    QCOMPARE(int(m_controller->testState().intStep), 5);
+    QCOMPARE(m_controller->result()->orderLabel(4)->text(), QStringLiteral("5. Horse"));
+}
+
+void TestKeyboard::resultKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("Enter on opening clicks Back")
+        << int(Qt::Key_Return) << int(Qt::NoModifier) << "frmMain";
+    QTest::newRow("Esc clicks Exit")
+        << int(Qt::Key_Escape) << int(Qt::NoModifier) << "frmNagScreen2";
+    QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier) << "frmMain";
+    QTest::newRow("Alt+E") << int(Qt::Key_E) << int(Qt::AltModifier) << "frmNagScreen2";
+}
+
+void TestKeyboard::resultKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    gui::ResultWindow *r = activeResult();
+    QVERIFY(r);
+    QCOMPARE(QApplication::focusWidget(), r->backButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(visibleTopLevels(), QStringList{after});
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

@@ -1,0 +1,502 @@
+// Every window's controls where the layout puts them, and no text clipped.
+#include "fakes.h"
+#include "gui/exitwindow.h"
+#include "gui/aboutbox.h"
+#include "gui/icon.h"
+#include "gui/label.h"
+#include "gui/look.h"
+#include "gui/style.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "widgethelpers.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::testing;
+using tavrisk::gui::twipsRect;
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void clientSizes_data();
+    void clientSizes();
+    void geometry_data();
+    void geometry();
+    void noTextClipped_data();
+    void noTextClipped();
+    void fittedFontSizes_data();
+    void fittedFontSizes();
+    void everyPromptFits_data();
+    void everyPromptFits();
+    void iconShowsItsPicture_data();
+    void iconShowsItsPicture();
+    void offerShowsOneAmpersand();
+    void buttonsFitTheirCaptions();
+    void textStandsOutFromItsBackground();
+    void scaledWithTheDisplay();
+    void colours_data();
+    void colours();
+
+private:
+    QWidget *window(const QString &which) const;
+    FakeMessages m_messages;
+    std::unique_ptr<gui::QuestionWindow> m_question;
+    std::unique_ptr<gui::ResultWindow> m_result;
+    std::unique_ptr<gui::AboutBox> m_about;
+    std::unique_ptr<gui::ExitWindow> m_exit[4];
+};
+
+void TestLayout::initTestCase()
+{
+    useProgramStyle();
+    m_question = std::make_unique<gui::QuestionWindow>();
+    m_result = std::make_unique<gui::ResultWindow>();
+    m_about = std::make_unique<gui::AboutBox>();
+    for (int i = 0; i < 4; ++i)
+        m_exit[i] = std::make_unique<gui::ExitWindow>(i, m_messages);
+    // The result window as a real test leaves it: the widest lines there are.
+    ResultLines lines;
+    const QStringList order{"Sheep", "Monkey", "Horse", "Lion", "Cow"};
+    for (int i = 0; i < 5; ++i) {
+        lines.order[i] = resultLine(i + 1, order[i]);
+        lines.value[i] = resultLine(5 - i, meaningOf(order[4 - i]));
+    }
+    m_result->setLines(lines);
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_question.get()), static_cast<QWidget *>(m_result.get()),
+          static_cast<QWidget *>(m_about.get())})
+        w->show();
+    for (auto &e : m_exit)
+        e->show();
+}
+
+void TestLayout::cleanupTestCase()
+{
+    m_question.reset();
+    m_result.reset();
+    m_about.reset();
+    for (auto &e : m_exit)
+        e.reset();
+}
+
+QWidget *TestLayout::window(const QString &which) const
+{
+    if (which == QLatin1String("frmMain"))
+        return m_question.get();
+    if (which == QLatin1String("frmDisplay"))
+        return m_result.get();
+    if (which == QLatin1String("frmAbout"))
+        return m_about.get();
+    return m_exit[which.right(1).toInt()].get();
+}
+
+void TestLayout::twipsToPixels_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("15") << 15 << 1;
+    QTest::newRow("7860") << 7860 << 524;
+    QTest::newRow("6855") << 6855 << 457;
+    QTest::newRow("195 rounds up") << 195 << 13;
+    QTest::newRow("7 rounds down") << 7 << 0;
+    QTest::newRow("8 rounds up") << 8 << 1;
+    QTest::newRow("-60") << -60 << -4;
+}
+
+void TestLayout::twipsToPixels()
+{
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(gui::px(twips), pixels);
+}
+
+void TestLayout::clientSizes_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("question") << "frmMain" << QSize(524, 457);
+    QTest::newRow("result") << "frmDisplay" << QSize(609, 433);
+    QTest::newRow("about") << "frmAbout" << QSize(423, 264);
+    QTest::newRow("exit") << "frmNagScreen2-0" << QSize(741, 315);
+}
+
+void TestLayout::clientSizes()
+{
+    QFETCH(QString, which);
+    QFETCH(QSize, client);
+    QWidget *w = window(which);
+    if (auto *form = qobject_cast<gui::FormWindow *>(w)) {
+        QCOMPARE(form->client()->size(), client);
+        // The client lies below the menu bar, which takes none of it.
+        QCOMPARE(form->size().height(),
+                 client.height() + (form->menuWidget() ? form->menuWidget()->height() : 0));
+    } else {
+        QCOMPARE(w->size(), client);
+    }
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QCOMPARE(w->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!w->windowIcon().isNull());
+}
+
+void TestLayout::geometry_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<bool>("sizedToText");
+    auto row = [](const char *which, const char *name, int l, int t, int w, int h,
+                  bool sized = false) {
+        QTest::addRow("%s %s", which, name)
+            << QString::fromLatin1(which) << QString::fromLatin1(name) << twipsRect(l, t, w, h)
+            << sized;
+    };
+    row("frmMain", "Frame2", 0, 0, 7860, 615);
+    row("frmMain", "Label61", 120, 135, 7560, 585);
+    row("frmMain", "Frame1", 0, 600, 7860, 5295);
+    row("frmMain", "Label2", 120, 240, 7575, 375);
+    row("frmMain", "Label1", 480, 720, 6735, 615);
+    row("frmMain", "lblMessage", 480, 1560, 6735, 855);
+    for (int i = 0; i < 5; ++i)
+        row("frmMain", qPrintable(QStringLiteral("optAnimal%1").arg(i)), 480, 2400 + 480 * i, 6855,
+            375);
+    row("frmMain", "cmdNext", 5040, 4800, 2295, 375);
+    row("frmMain", "Frame5", 0, 5880, 7860, 855);
+    row("frmMain", "cmdExit", 6480, 240, 1260, 465);
+    row("frmMain", "lblFullBrand", 120, 160, 5985, 615);
+    row("frmMain", "lblCobrand", 120, 160, 5985, 615);
+
+    row("frmDisplay", "Frame2", 0, 0, 9135, 735);
+    row("frmDisplay", "Label61", 120, 160, 8880, 555);
+    row("frmDisplay", "Frame1", 0, 720, 9135, 4935);
+    row("frmDisplay", "Label2", 120, 240, 8895, 855);
+    row("frmDisplay", "Frame6", 120, 1200, 4095, 1695);
+    row("frmDisplay", "Frame4", 4320, 1200, 4695, 1695);
+    row("frmDisplay", "Frame3", 120, 3000, 8895, 1815);
+    const char *numbers[] = {"One", "Two", "Three", "Four", "Five"};
+    for (int i = 0; i < 5; ++i) {
+        row("frmDisplay", qPrintable(QStringLiteral("Label%1").arg(4 + i)), 480, 360 + 240 * i, 0,
+            195, true);
+        row("frmDisplay", qPrintable(QStringLiteral("lblOrder%1").arg(QLatin1String(numbers[i]))),
+            480, 360 + 240 * i, 0, 195, true);
+        row("frmDisplay",
+            qPrintable(QStringLiteral("lblValueOrder%1").arg(QLatin1String(numbers[4 - i]))), 480,
+            360 + 240 * i, 0, 195, true);
+    }
+    row("frmDisplay", "Frame5", 0, 5640, 9135, 855);
+    row("frmDisplay", "cmdExit", 6600, 240, 1140, 465);
+    row("frmDisplay", "cmdBack", 7800, 240, 1140, 465);
+    row("frmDisplay", "lblFullBrand", 120, 160, 5985, 615);
+    row("frmDisplay", "lblCobrand", 120, 160, 5985, 615);
+
+    row("frmAbout", "picIcon", 150, 150, 510, 510);
+    row("frmAbout", "cmdOK", 4920, 3480, 1260, 345);
+    row("frmAbout", "lblHomePage", 1560, 2040, 0, 195, true);
+    row("frmAbout", "Label5", 3600, 3120, 0, 195, true);
+    row("frmAbout", "Label6", 240, 2430, 5775, 615);
+    row("frmAbout", "Label2", 960, 240, 0, 240, true);
+    row("frmAbout", "Label1", 210, 960, 5745, 855);
+
+    row("frmNagScreen2-0", "Frame6", 7320, 120, 3735, 4575);
+    row("frmNagScreen2-0", "lblGoToHome", 75, 4250, 0, 210, true);
+    row("frmNagScreen2-0", "Label3", 120, 360, 3495, 3855);
+    row("frmNagScreen2-0", "Frame2", 120, 3240, 7065, 1455);
+    row("frmNagScreen2-0", "txtMessage", 4800, 3600, 1815, 495);
+    row("frmNagScreen2-0", "txtFriendName", 85, 720, 3375, 285);
+    row("frmNagScreen2-0", "txtFriendEmail", 3600, 720, 3375, 285);
+    row("frmNagScreen2-0", "txtEmail", 3600, 360, 3375, 285);
+    row("frmNagScreen2-0", "cmdSubmit", 1920, 1080, 3375, 285);
+    row("frmNagScreen2-0", "txtName", 85, 360, 3375, 285);
+    row("frmNagScreen2-0", "cmdClose", 6000, 2760, 1245, 375);
+    row("frmNagScreen2-0", "Check1", 30, 2040, 7185, 555);
+    row("frmNagScreen2-0", "picNagscreen2Icon", 360, 120, 540, 540);
+    row("frmNagScreen2-0", "Label2", 120, 840, 6975, 1095);
+    row("frmNagScreen2-0", "lblNagScreen2Caption", 1080, 240, 0, 0, true);
+}
+
+void TestLayout::geometry()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QFETCH(bool, sizedToText);
+    QWidget *w = window(which)->findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    // Places count within the panel that holds a control; a group that only
+    // names its controls for screen readers is not such a panel.
+    QPoint at = w->pos();
+    if (auto *group = qobject_cast<gui::Group *>(w->parentWidget()))
+        at = w->mapTo(group->parentWidget(), QPoint());
+    if (!sizedToText) {
+        QCOMPARE(QRect(at, w->size()), rect);
+        return;
+    }
+    QCOMPARE(at, rect.topLeft());
+    QCOMPARE(w->size(), w->sizeHint());
+}
+
+void TestLayout::noTextClipped_data()
+{
+    QTest::addColumn<QString>("which");
+    for (const char *w : {"frmMain", "frmDisplay", "frmAbout", "frmNagScreen2-0", "frmNagScreen2-1",
+                          "frmNagScreen2-2", "frmNagScreen2-3"})
+        QTest::newRow(w) << QString::fromLatin1(w);
+}
+
+void TestLayout::noTextClipped()
+{
+    QFETCH(QString, which);
+    QWidget *w = window(which);
+    const auto labels = w->findChildren<QLabel *>();
+    QVERIFY(!labels.isEmpty());
+    for (QLabel *label : labels) {
+        if (label->text().isEmpty() || !label->isVisibleTo(w))
+            continue;
+        QString why;
+        QVERIFY2(textFits(label, &why), qPrintable(why));
+        // A stand-in font may step down a little to fit, never out of reach.
+        QVERIFY2(label->font().pointSizeF() >= 7.5, qPrintable(label->objectName()));
+        // Nor does a label run past the panel that holds it.
+        const QRect inParent = label->geometry();
+        QVERIFY2(label->parentWidget()->rect().contains(inParent) ||
+                     label->objectName() == QLatin1String("Label61"),
+                 qPrintable(label->objectName() + QStringLiteral(" leaves its panel")));
+    }
+}
+
+void TestLayout::fittedFontSizes_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<qreal>("points");
+    // As fitted on Debian's stand-in for Verdana, DejaVu Sans, at every scale;
+    // only these two step down, every other label keeps its own size.
+    QTest::newRow("question title") << "frmMain"
+                                    << "Label2" << 7.75;
+    QTest::newRow("question banner") << "frmMain"
+                                     << "Label61" << 9.0;
+    QTest::newRow("question story") << "frmMain"
+                                    << "Label1" << 8.25;
+    QTest::newRow("question offer") << "frmMain"
+                                    << "lblCobrand" << 8.25;
+    QTest::newRow("result banner") << "frmDisplay"
+                                   << "Label61" << 9.0;
+    QTest::newRow("result legend") << "frmDisplay"
+                                   << "Label2" << 8.25;
+    QTest::newRow("result value line") << "frmDisplay"
+                                       << "lblValueOrderOne" << 8.25;
+    QTest::newRow("about title") << "frmAbout"
+                                 << "Label2" << 9.75;
+    QTest::newRow("about text") << "frmAbout"
+                                << "Label1" << 8.25;
+    QTest::newRow("about link") << "frmAbout"
+                                << "lblHomePage" << 8.25;
+    for (int i = 0; i < 4; ++i) {
+        const QString w = QStringLiteral("frmNagScreen2-%1").arg(i);
+        QTest::addRow("exit %d software link", i) << w << "lblGoToHome" << 8.5;
+        QTest::addRow("exit %d promotion", i) << w << "Label3" << 9.0;
+        QTest::addRow("exit %d support text", i) << w << "Label2" << 9.75;
+        QTest::addRow("exit %d caption", i) << w << "lblNagScreen2Caption" << 18.0;
+    }
+}
+
+void TestLayout::fittedFontSizes()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, label);
+    QFETCH(qreal, points);
+    if (!QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) ||
+        QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QSKIP("the sizes are those fitted to DejaVu Sans");
+    auto *l = child<QLabel>(window(which), qPrintable(label));
+    QVERIFY(l);
+    QCOMPARE(l->font().pointSizeF(), points);
+}
+
+void TestLayout::everyPromptFits_data()
+{
+    QTest::addColumn<int>("screen");
+    for (int s = 1; s <= 5; ++s)
+        QTest::addRow("screen %d", s) << s;
+}
+
+void TestLayout::everyPromptFits()
+{
+    QFETCH(int, screen);
+    gui::QuestionWindow window;
+    QuestionScreen shown = QuestionScreen::design();
+    shown.message = prompt(screen);
+    window.display(shown);
+    QString why;
+    QVERIFY2(textFits(window.messageLabel(), &why), qPrintable(why));
+    QVERIFY(window.messageLabel()->font().pointSizeF() >= 7.5);
+    if (QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans")) &&
+        !QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+        QCOMPARE(window.messageLabel()->font().pointSizeF(), 8.25); // as fitted today
+}
+
+void TestLayout::iconShowsItsPicture_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64})
+        QTest::addRow("%d px", size) << size;
+}
+
+// The program embeds raw pixels; they must be those of the PNG beside them.
+void TestLayout::iconShowsItsPicture()
+{
+    QFETCH(int, size);
+    const QImage png = QImage(QStringLiteral(ASSETS_DIR "/tavrisk-%1.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(png.size(), QSize(size, size));
+    const QImage shown = gui::programIcon()
+                             .pixmap(QSize(size, size), 1.0)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown.size(), png.size());
+    // The PNGs hold 16 bits a channel; 8-bit rounding may differ by one.
+    int worst = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb a = shown.pixel(x, y), b = png.pixel(x, y);
+            for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b),
+                          qAlpha(a) - qAlpha(b)})
+                worst = std::max(worst, std::abs(d));
+        }
+    }
+    QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a channel differs by %1").arg(worst)));
+}
+
+void TestLayout::offerShowsOneAmpersand()
+{
+    auto *offer = child<QLabel>(m_question.get(), "lblCobrand");
+    QVERIFY(offer);
+    QVERIFY(offer->text().contains(QStringLiteral("name &  link")));
+    QVERIFY(!offer->text().contains(QStringLiteral("&&")));
+    // Plain text: the one ampersand is drawn, not taken as an access key.
+    QCOMPARE(offer->textFormat(), Qt::PlainText);
+    QVERIFY(!offer->buddy());
+    QVERIFY(offer->text().contains(QStringLiteral("site.  Increase")));
+    QVERIFY(offer->text().contains(QStringLiteral("details.    Click Here")));
+}
+
+void TestLayout::buttonsFitTheirCaptions()
+{
+    for (QWidget *w :
+         {window(QStringLiteral("frmMain")), window(QStringLiteral("frmDisplay")),
+          window(QStringLiteral("frmAbout")), window(QStringLiteral("frmNagScreen2-0"))}) {
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+            const QFontMetrics fm(b->font());
+            QString shown = b->text();
+            shown.remove(u'&');
+            const int extra = qobject_cast<QCheckBox *>(b) ? 24 : 8;
+            QVERIFY2(fm.horizontalAdvance(shown) + extra <= b->width(),
+                     qPrintable(b->objectName() + QStringLiteral(" is too narrow")));
+            QVERIFY2(fm.height() <= b->height(), qPrintable(b->objectName()));
+        }
+    }
+}
+
+void TestLayout::textStandsOutFromItsBackground()
+{
+    // Panels set their own colours; fields and buttons inside them keep readable ones.
+    for (QWidget *w : {window(QStringLiteral("frmMain")), window(QStringLiteral("frmDisplay")),
+                       window(QStringLiteral("frmNagScreen2-0"))}) {
+        for (QLineEdit *e : w->findChildren<QLineEdit *>())
+            QVERIFY2(e->palette().color(QPalette::Text) != e->palette().color(QPalette::Base),
+                     qPrintable(e->objectName()));
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            QVERIFY2(b->palette().color(QPalette::ButtonText) !=
+                         b->palette().color(QPalette::Button),
+                     qPrintable(b->objectName()));
+    }
+}
+
+void TestLayout::scaledWithTheDisplay()
+{
+    // Run at several QT_SCALE_FACTOR values: every window keeps its layout in
+    // proportion, and the icon has an image for the scaled size.
+    const qreal factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    for (const char *which : {"frmMain", "frmDisplay", "frmAbout", "frmNagScreen2-0"}) {
+        QWidget *w = window(QLatin1String(which));
+        QCOMPARE(w->devicePixelRatioF(), factor);
+        const QSize pixels = w->grab().size();
+        QVERIFY2(qAbs(pixels.width() - w->width() * factor) <= 1 &&
+                     qAbs(pixels.height() - w->height() * factor) <= 1,
+                 which);
+    }
+    const int iconPixels = qCeil(32 * factor);
+    bool sharp = false;
+    for (const QSize &size : gui::programIcon().availableSizes())
+        sharp = sharp || size.width() == iconPixels || size.width() == 2 * iconPixels;
+    QVERIFY2(sharp, "no icon image for this scale");
+}
+
+void TestLayout::colours_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("text");
+    const QColor pink(245, 167, 179), orange(240, 156, 72), maroon(128, 0, 0), blue(0, 0, 255);
+    const QColor navy(0, 0, 128), none;
+    QTest::newRow("main top band") << "frmMain"
+                                   << "Frame2" << pink << none;
+    QTest::newRow("main panel") << "frmMain"
+                                << "Frame1" << orange << none;
+    QTest::newRow("an animal") << "frmMain"
+                               << "optAnimal2" << pink << maroon;
+    QTest::newRow("story") << "frmMain"
+                           << "Label1" << none << blue;
+    QTest::newRow("offer") << "frmMain"
+                           << "lblCobrand" << pink << maroon;
+    QTest::newRow("Next") << "frmMain"
+                          << "cmdNext" << QColor(192, 192, 192) << none;
+    QTest::newRow("legend") << "frmDisplay"
+                            << "Frame6" << pink << QColor(128, 64, 0);
+    QTest::newRow("result text") << "frmDisplay"
+                                 << "Label2" << none << blue;
+    QTest::newRow("about") << "frmAbout"
+                           << "lblHomePage" << pink << maroon;
+    QTest::newRow("exit panel") << "frmNagScreen2-0"
+                                << "Frame2" << navy << QColor(Qt::white);
+    QTest::newRow("exit check") << "frmNagScreen2-0"
+                                << "Check1" << none << QColor(0, 0, 192);
+}
+
+void TestLayout::colours()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, name);
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+    QWidget *w = window(which)->findChild<QWidget *>(name);
+    QVERIFY(w);
+    if (background.isValid()) {
+        // Push buttons have their face painted by the style; the rest fill their background.
+        QVERIFY(qobject_cast<QPushButton *>(w) || w->autoFillBackground());
+        QCOMPARE(w->palette().color(w->backgroundRole()), background);
+    }
+    if (text.isValid())
+        QCOMPARE(w->palette().color(w->foregroundRole()), text);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

@@ -1,0 +1,352 @@
+// Menus, link labels, the co-brand draw and the about box, on both main windows.
+#include "app/controller.h"
+#include "fakes.h"
+#include "gui/aboutbox.h"
+#include "gui/menus.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "core/web/pages.h"
+#include "widgethelpers.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useProgramStyle(); }
+    void init();
+    void cleanup();
+
+    void menuStructure_data();
+    void menuStructure();
+    void commandsOpenTheirPages_data();
+    void commandsOpenTheirPages();
+    void linkLabelsOpenTheirPages_data();
+    void linkLabelsOpenTheirPages();
+    void handPointerOverLinks();
+    void overflowButtonShowsTheStyleIcon();
+    void coBrandDraw_data();
+    void coBrandDraw();
+    void aboutBox_data();
+    void aboutBox();
+    void aboutLinksKeepItOpen();
+
+private:
+    gui::MainForm *form(bool result);
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<Controller> m_controller;
+};
+
+void TestMenus::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+}
+
+void TestMenus::cleanup()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+gui::MainForm *TestMenus::form(bool result)
+{
+    if (!result)
+        return m_controller->question();
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    return m_controller->result();
+}
+
+void TestMenus::menuStructure_data()
+{
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QStringList>("help");
+    const QStringList help{
+        "&Online Help",   "&Visit Us Online", "-", "Check for Software &Update", "-",
+        "&About Software"};
+    QStringList resultHelp = help;
+    resultHelp[3] = QStringLiteral("&Check for Software Update");
+    QTest::newRow("question window") << false << QStringList{"E&xit"} << help;
+    QTest::newRow("result window") << true << QStringList{"&Back", "E&xit"} << resultHelp;
+}
+
+void TestMenus::menuStructure()
+{
+    QFETCH(bool, result);
+    QFETCH(QStringList, file);
+    QFETCH(QStringList, help);
+    gui::MainForm *w = form(result);
+    QVERIFY(w);
+    QStringList bar;
+    for (QAction *a : w->menuBar()->actions())
+        bar << a->text();
+    QCOMPARE(bar, QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
+    auto items = [](QMenu *menu) {
+        QStringList texts;
+        for (QAction *a : menu->actions()) {
+            QString t = a->isSeparator() ? QStringLiteral("-") : a->text();
+            if (!a->shortcut().isEmpty() || a->isCheckable())
+                t += QStringLiteral(" (shortcut or check mark)");
+            texts << t;
+        }
+        return texts;
+    };
+    QCOMPARE(items(w->menuBar()->actions()[0]->menu()), file);
+    QCOMPARE(items(w->menuBar()->actions()[1]->menu()), help);
+    QCOMPARE(w->findChild<QAction *>(result ? "mnuFileSep1" : "mnuHelp1")->isSeparator(), true);
+    // Make Money Online can never be chosen.
+    QAction *money = w->menus().makeMoneyOnline;
+    QVERIFY(!money->isVisible() && !money->isEnabled());
+    QVERIFY(w->menuBar()->actionGeometry(money).isEmpty());
+    money->trigger();
+    QVERIFY(m_fakes->opener.opened.isEmpty());
+}
+
+void TestMenus::commandsOpenTheirPages_data()
+{
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("key");
+    for (bool result : {false, true}) {
+        const char *w = result ? "result" : "question";
+        QTest::addRow("%s Online Help", w) << result << "mnuOnline"
+                                           << "help-web-page";
+        QTest::addRow("%s Visit", w) << result << "mnuVisit"
+                                     << "home-page";
+        QTest::addRow("%s Update", w) << result << "mnuUpdate"
+                                      << "download-web-page";
+        QTest::addRow("%s Donate", w) << result << "mnuDonate"
+                                      << "donate";
+    }
+}
+
+void TestMenus::commandsOpenTheirPages()
+{
+    QFETCH(bool, result);
+    QFETCH(QString, action);
+    QFETCH(QString, key);
+    gui::MainForm *w = form(result);
+    QAction *a = w->findChild<QAction *>(action);
+    QVERIFY(a && a->isEnabled() && a->isVisible());
+    a->trigger();
+    a->trigger();
+    const QString address =
+        pageAddress(Page::Home).toString().replace(QStringLiteral("home-page"), key);
+    QCOMPARE(m_fakes->opener.opened, QStringList({address, address}));
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_fakes->settings.log.filter(QStringLiteral("write")).size(),
+             1); // the first start only
+}
+
+void TestMenus::linkLabelsOpenTheirPages_data()
+{
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key");
+    for (bool result : {false, true}) {
+        const char *w = result ? "result" : "question";
+        QTest::addRow("%s banner", w) << result << "Label61"
+                                      << "home-page";
+        QTest::addRow("%s offer in front", w) << result << "offer"
+                                              << "co-brand";
+    }
+    QTest::newRow("question title") << false << "Label2"
+                                    << "fully-branded";
+}
+
+void TestMenus::linkLabelsOpenTheirPages()
+{
+    QFETCH(bool, result);
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    m_fakes->random.fallback = 0.0f; // nothing else drawn: the defined label stays in front
+    gui::MainForm *w = form(result);
+    QWidget *target =
+        label == QLatin1String("offer") ? w->offerInFront() : w->findChild<QWidget *>(label);
+    QVERIFY(target);
+    // Click where the user sees it, through whatever lies on top.
+    const QPoint centre = target->rect().center();
+    QWidget *hit = w->childAt(target->mapTo(w, centre));
+    QCOMPARE(hit, target);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, centre);
+    QCOMPARE(m_fakes->opener.opened.size(), 1);
+    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=") + key));
+}
+
+void TestMenus::handPointerOverLinks()
+{
+    for (bool result : {false, true}) {
+        init();
+        gui::MainForm *w = form(result);
+        for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"})
+            QCOMPARE(w->findChild<QWidget *>(name)->cursor().shape(), Qt::PointingHandCursor);
+        if (!result)
+            QCOMPARE(w->findChild<QWidget *>("Label2")->cursor().shape(), Qt::ArrowCursor);
+    }
+}
+
+// The overflow button's icon is read only when first needed; once the bar is
+// too narrow for its menus, it must show the style's own picture.
+void TestMenus::overflowButtonShowsTheStyleIcon()
+{
+    QMenuBar bar;
+    gui::buildMenuBar(&bar, false);
+    bar.resize(60, 30);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    auto *overflow = bar.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow);
+    QTRY_VERIFY(overflow->isVisible());
+    QVERIFY(!overflow->icon().isNull());
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QCOMPARE(overflow->icon().availableSizes(), expected.availableSizes());
+    for (int size : {8, 16, 32})
+        QCOMPARE(overflow->icon().pixmap(size).toImage(), expected.pixmap(size).toImage());
+    // A copy not yet drawn outlives the style that handed it out.
+    const QIcon held = bar.style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    gui::configureApplication();
+    QCOMPARE(held.pixmap(16).toImage(), expected.pixmap(16).toImage());
+}
+
+void TestMenus::coBrandDraw_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand"
+                                 << "co-brand";
+    QTest::newRow("2: full brand") << 0.2f << "lblFullBrand"
+                                   << "fully-branded";
+    QTest::newRow("5: co-brand") << 0.6f << "lblCobrand"
+                                 << "co-brand";
+    QTest::newRow("6: full brand") << 0.85f << "lblFullBrand"
+                                   << "fully-branded";
+    QTest::newRow("7: as defined") << 0.95f << "lblCobrand"
+                                   << "co-brand";
+}
+
+void TestMenus::coBrandDraw()
+{
+    QFETCH(float, r);
+    QFETCH(QString, front);
+    QFETCH(QString, opens);
+    cleanup();
+    m_fakes = std::make_unique<FakeServices>();
+    m_fakes->random.script = {r};
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+    QCOMPARE(m_fakes->random.drawn, 1);
+    gui::QuestionWindow *q = m_controller->question();
+    QCOMPARE(q->offerInFront()->objectName(), front);
+    QWidget *offer = q->offerInFront();
+    QTest::mouseClick(q->childAt(offer->mapTo(q, offer->rect().center())), Qt::LeftButton);
+    QVERIFY(m_fakes->opener.opened.value(0).endsWith(opens));
+
+    // The result window, and every question window after Back, show the defined one.
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    QCOMPARE(m_controller->result()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));
+    QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
+    QCOMPARE(m_controller->question()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(m_fakes->random.drawn, 2); // the exit window's support text; no second co-brand draw
+}
+
+void TestMenus::aboutBox_data()
+{
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("how");
+    for (bool result : {false, true}) {
+        const char *w = result ? "result" : "question";
+        for (const char *how : {"Enter", "Esc", "OK", "close box"})
+            QTest::addRow("%s %s", w, how) << result << QString::fromLatin1(how);
+    }
+}
+
+void TestMenus::aboutBox()
+{
+    QFETCH(bool, result);
+    QFETCH(QString, how);
+    gui::MainForm *w = form(result);
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        // Whatever fails below, the box must close or the test would hang.
+        const auto closer = qScopeGuard([box] { box->close(); });
+        QTRY_VERIFY(box->isActiveWindow());
+        QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
+        QVERIFY(box->isModal());
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(box->parentWidget(), w); // kept above the window it came from
+        QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+        auto *ok = box->findChild<QPushButton *>("cmdOK");
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QVERIFY(ok->isDefault());
+        // Nothing behind it takes input meanwhile.
+        QVERIFY(QApplication::activeModalWidget() == box);
+        QVERIFY(!w->isActiveWindow());
+        seen = true;
+        if (how == QLatin1String("Enter"))
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (how == QLatin1String("Esc"))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (how == QLatin1String("OK"))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->close();
+    });
+    w->menus().about->trigger(); // returns once the box is closed
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(w->isVisible());
+    QVERIFY(m_fakes->opener.opened.isEmpty());
+    if (result) {
+        // The result window works as before.
+        QCOMPARE(m_controller->result(), w);
+        QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
+        QVERIFY(m_controller->question());
+    }
+}
+
+void TestMenus::aboutLinksKeepItOpen()
+{
+    gui::MainForm *w = form(false);
+    QStringList openedWhileOpen;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        const auto closer = qScopeGuard([box] { box->close(); });
+        for (const char *name : {"lblHomePage", "Label5"}) {
+            auto *link = box->findChild<QLabel *>(name);
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(link, Qt::LeftButton);
+            QVERIFY(box->isVisible());
+        }
+        openedWhileOpen = m_fakes->opener.opened;
+    });
+    w->menus().about->trigger();
+    QCOMPARE(openedWhileOpen.size(), 2);
+    QVERIFY(openedWhileOpen[0].endsWith(QStringLiteral("?page=home-page")));
+    QVERIFY(openedWhileOpen[1].endsWith(QStringLiteral("?page=fully-branded")));
+}
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"

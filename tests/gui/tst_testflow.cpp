@@ -1,0 +1,202 @@
+// A whole test driven through the real windows: option clicks and Next.
+#include "app/controller.h"
+#include "fakes.h"
+#include "gui/exitwindow.h"
+#include "core/quiz/content.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "widgethelpers.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <memory>
+
+using namespace tavrisk;
+using namespace tavrisk::app;
+using namespace tavrisk::testing;
+
+class TestFlow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useProgramStyle(); }
+    void init();
+    void cleanup();
+
+    void startsOnScreenOne();
+    void everyOrder_data();
+    void everyOrder();
+    void screensAlongTheWay();
+    void backStartsAFreshTest_data();
+    void backStartsAFreshTest();
+
+private:
+    gui::QuestionWindow *question() const { return m_controller->question(); }
+    void giveUp(const QString &animal);
+    QStringList visibleCaptions() const;
+    void checkDesignState();
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<Controller> m_controller;
+};
+
+void TestFlow::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    m_controller = std::make_unique<Controller>(m_fakes->services);
+    m_controller->startup();
+    QVERIFY(question());
+}
+
+void TestFlow::cleanup()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+void TestFlow::giveUp(const QString &animal)
+{
+    gui::QuestionWindow *q = question();
+    for (int i = 0; i < AnimalCount; ++i) {
+        QRadioButton *option = q->option(i);
+        if (option->isVisible() && option->text() == animal) {
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(10, option->height() / 2));
+            QVERIFY(option->isChecked());
+            QTest::mouseClick(q->nextButton(), Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("%1 is not offered").arg(animal)));
+}
+
+QStringList TestFlow::visibleCaptions() const
+{
+    QStringList captions;
+    for (int i = 0; i < AnimalCount; ++i) {
+        if (question()->option(i)->isVisible())
+            captions << question()->option(i)->text();
+    }
+    return captions;
+}
+
+void TestFlow::checkDesignState()
+{
+    gui::QuestionWindow *q = question();
+    QVERIFY(q && q->isVisible());
+    QCOMPARE(visibleCaptions(), QStringList({"Monkey", "Lion", "Cow", "Sheep", "Horse"}));
+    QVERIFY(q->option(0)->isChecked());
+    QCOMPARE(q->messageLabel()->text(), prompt(1));
+    QCOMPARE(q->nextButton()->text(), QStringLiteral("&Next"));
+    QCOMPARE(m_controller->testState().intStep, 0);
+}
+
+void TestFlow::startsOnScreenOne()
+{
+    checkDesignState();
+    QCOMPARE(question()->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+}
+
+void TestFlow::everyOrder_data()
+{
+    QTest::addColumn<QStringList>("order");
+    QStringList animals{"Monkey", "Lion", "Cow", "Sheep", "Horse"};
+    std::sort(animals.begin(), animals.end());
+    do {
+        QTest::newRow(qPrintable(animals.join(u'-'))) << animals;
+    } while (std::next_permutation(animals.begin(), animals.end()));
+}
+
+void TestFlow::everyOrder()
+{
+    QFETCH(QStringList, order);
+    const QStringList table{"Monkey", "Lion", "Cow", "Sheep", "Horse"};
+    QStringList remaining = table;
+    for (int round = 0; round < 4; ++round) {
+        giveUp(order[round]);
+        remaining.removeOne(order[round]);
+        QCOMPARE(visibleCaptions(), remaining);
+        QVERIFY(question()->option(0)->isChecked());
+    }
+    QCOMPARE(question()->nextButton()->text(), QStringLiteral("Show &Result"));
+    QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
+
+    QVERIFY(!question());
+    gui::ResultWindow *r = m_controller->result();
+    QVERIFY(r && r->isVisible());
+    QCOMPARE(visibleTopLevels(), QStringList{"frmDisplay"});
+    for (int i = 0; i < AnimalCount; ++i) {
+        QCOMPARE(r->orderLabel(i)->text(), resultLine(i + 1, order[i]));
+        // lblValueOrderOne holds line 5 and stands lowest; on screen both
+        // lists read 1 to 5 from the top.
+        QCOMPARE(r->valueLabel(i)->text(), resultLine(5 - i, meaningOf(order[4 - i])));
+        if (i > 0)
+            QVERIFY(r->valueLabel(i)->y() < r->valueLabel(i - 1)->y());
+    }
+    QVERIFY(r->orderLabel(0)->y() < r->orderLabel(4)->y());
+}
+
+void TestFlow::screensAlongTheWay()
+{
+    giveUp(QStringLiteral("Horse"));
+    // Giving up the bottom animal leaves the others where they were.
+    QCOMPARE(visibleCaptions(), QStringList({"Monkey", "Lion", "Cow", "Sheep"}));
+    QVERIFY(!question()->option(4)->isVisible());
+    QVERIFY(question()->option(4)->isEnabled());
+    const QStringList lines = question()->messageLabel()->text().split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[1], QStringLiteral("Choose one of the below"));
+
+    giveUp(QStringLiteral("Lion"));
+    QCOMPARE(visibleCaptions(), QStringList({"Monkey", "Cow", "Sheep"}));
+    QCOMPARE(question()->messageLabel()->text(), prompt(3));
+    giveUp(QStringLiteral("Monkey"));
+    QCOMPARE(question()->messageLabel()->text(), prompt(4));
+    giveUp(QStringLiteral("Sheep"));
+    QCOMPARE(visibleCaptions(), QStringList{"Cow"});
+    QVERIFY(question()->option(0)->isChecked());
+    QVERIFY(question()->messageLabel()->text().isEmpty());
+}
+
+void TestFlow::backStartsAFreshTest_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void TestFlow::backStartsAFreshTest()
+{
+    QFETCH(bool, fromMenu);
+    for (const char *animal : {"Cow", "Monkey", "Horse", "Lion"})
+        giveUp(QLatin1String(animal));
+    QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
+    gui::ResultWindow *r = m_controller->result();
+    QVERIFY(r);
+    if (fromMenu)
+        r->menus().back->trigger();
+    else
+        QTest::mouseClick(r->backButton(), Qt::LeftButton);
+
+    QVERIFY(!m_controller->result());
+    checkDesignState();
+    QVERIFY(m_controller->exitWindow());
+    QVERIFY(!m_controller->exitWindow()->isVisible());
+    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(m_fakes->end.ended, 0);
+
+    // A second test gives its own result.
+    for (int round = 0; round < 5; ++round)
+        QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
+    r = m_controller->result();
+    QVERIFY(r);
+    QCOMPARE(r->orderLabel(0)->text(), QStringLiteral("1. Monkey"));
+    QCOMPARE(r->orderLabel(4)->text(), QStringLiteral("5. Horse"));
+    QCOMPARE(r->valueLabel(0)->text(), QStringLiteral("5. Horse - Your Obsession"));
+    QCOMPARE(r->valueLabel(4)->text(), QStringLiteral("1. Monkey - Your Offspring"));
+}
+
+QTEST_MAIN(TestFlow)
+#include "tst_testflow.moc"
