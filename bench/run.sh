@@ -28,7 +28,7 @@ export DISPLAY=":$(head -n1 "$OUT/display")" XDG_RUNTIME_DIR="$OUT/run" LANG=C L
 # bare_qt_text also shows one line of text, so it loads fonts as any window with text must.
 # qt_form is a plain Qt form with the program's controls: the one to beat.
 APPS=(program qt_form bare_qt bare_qt_text bare_xlib)
-declare -A CMD=([program]="$B/src/QVFreeTavrisk" [qt_form]="$B/bench/bench_qt_form"
+declare -A CMD=([program]="$B/src/app/QVFreeTavrisk" [qt_form]="$B/bench/bench_qt_form"
     [bare_qt]="$B/bench/bench_bare_qt" [bare_qt_text]="$B/bench/bench_bare_qt text"
     [bare_xlib]="$B/bench/bench_bare_xlib")
 # A radio button of the question window (Lion), relative to the window.

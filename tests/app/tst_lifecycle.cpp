@@ -1,10 +1,10 @@
 // Start-up, the moves between windows, the exit window and the road out.
 #include "app/controller.h"
-#include "fakes.h"
 #include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 #include "core/web/reminder.h"
+#include "programtest.h"
 #include "widgethelpers.h"
 
 #include <QAction>
@@ -18,14 +18,13 @@ using namespace tavrisk;
 using namespace tavrisk::app;
 using namespace tavrisk::testing;
 
-class TestLifecycle : public QObject
+class TestLifecycle : public ProgramTest
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase() { useProgramStyle(); }
-    void init();
-    void cleanup();
+public:
+    TestLifecycle() : ProgramTest(false) {}
 
+private Q_SLOTS:
     void secondCopyIsRefused();
     void startupOrder();
     void reminderComesBeforeTheWindow();
@@ -46,40 +45,19 @@ private Q_SLOTS:
     void referralThroughTheForm();
 
 private:
-    void start();
     gui::ExitWindow *reachExitWindow();
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Controller> m_controller;
 };
-
-void TestLifecycle::init()
-{
-    m_fakes = std::make_unique<FakeServices>();
-}
-
-void TestLifecycle::start()
-{
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
-}
-
-void TestLifecycle::cleanup()
-{
-    m_controller.reset();
-    m_fakes.reset();
-}
 
 gui::ExitWindow *TestLifecycle::reachExitWindow()
 {
-    start();
-    QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
-    return m_controller->exitWindow();
+    startProgram();
+    return exitFromQuestion();
 }
 
 void TestLifecycle::secondCopyIsRefused()
 {
     m_fakes->instance.othersRunning = true;
-    start();
+    startProgram();
     QCOMPARE(m_fakes->messages.texts(), QStringList{"Application is already running"});
     const auto &box = m_fakes->messages.shown[0];
     QCOMPARE(box.title, QStringLiteral("QV Tavrisk"));
@@ -98,7 +76,7 @@ void TestLifecycle::secondCopyIsRefused()
 
 void TestLifecycle::startupOrder()
 {
-    start();
+    startProgram();
     QCOMPARE(m_fakes->instance.acquired, 1);
     QCOMPARE(m_fakes->random.seeded, 1);
     QCOMPARE(m_fakes->random.drawn, 1); // the co-brand draw
@@ -116,7 +94,7 @@ void TestLifecycle::reminderComesBeforeTheWindow()
     QStringList visibleWhenAsked, visibleWhenOpened;
     m_fakes->messages.onShow = [&] { visibleWhenAsked = visibleTopLevels(); };
     m_fakes->opener.onOpen = [&] { visibleWhenOpened = visibleTopLevels(); };
-    start();
+    startProgram();
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     QVERIFY(visibleWhenAsked.isEmpty());
     QVERIFY(visibleWhenOpened.isEmpty());
@@ -124,8 +102,7 @@ void TestLifecycle::reminderComesBeforeTheWindow()
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
 
     // Back brings no second question.
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    showResult();
     QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.shown.size(), 1);
 }
@@ -134,7 +111,7 @@ void TestLifecycle::failingStoreStillShowsTheWindow()
 {
     m_fakes->settings.readable = false;
     m_fakes->settings.writable = false;
-    start();
+    startProgram();
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
@@ -152,7 +129,7 @@ void TestLifecycle::noWindowlessCopy()
         }
     } unshow;
     QApplication::instance()->installEventFilter(&unshow);
-    start();
+    startProgram();
     QApplication::instance()->removeEventFilter(&unshow);
     QCOMPARE(m_fakes->end.ended, 1);
     QVERIFY(visibleTopLevels().isEmpty());
@@ -162,7 +139,7 @@ void TestLifecycle::noWindowlessCopy()
 void TestLifecycle::callsAfterTheEndChangeNothing()
 {
     ShowCounter shows;
-    start();
+    startProgram();
     gui::QuestionWindow *q = m_controller->question();
     QTest::mouseClick(q->nextButton(), Qt::LeftButton);
     m_controller->EndProgram();
@@ -194,11 +171,9 @@ void TestLifecycle::closingAMainWindow()
 {
     QFETCH(bool, result);
     QFETCH(QString, how);
-    start();
-    if (result) {
-        for (int i = 0; i < 5; ++i)
-            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
-    }
+    startProgram();
+    if (result)
+        showResult();
     gui::MainForm *w = result ? static_cast<gui::MainForm *>(m_controller->result())
                              : static_cast<gui::MainForm *>(m_controller->question());
     QVERIFY(w);
@@ -249,10 +224,9 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
 {
     m_fakes->random.script = {0.0f, 0.6f}; // co-brand draw, then the support text: index 2
     ShowCounter shows;
-    start();
+    startProgram();
     for (int trip = 0; trip < 10; ++trip) {
-        for (int i = 0; i < 5; ++i)
-            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+        showResult();
         QCOMPARE(visibleTopLevels(), QStringList{"frmDisplay"});
         QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
         QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});

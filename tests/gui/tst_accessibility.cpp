@@ -1,10 +1,10 @@
 // What a screen reader gets, through Qt's own accessibility interfaces.
 #include "app/controller.h"
-#include "fakes.h"
 #include "gui/exitwindow.h"
 #include "gui/aboutbox.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+#include "programtest.h"
 #include "widgethelpers.h"
 
 #include <QAccessible>
@@ -19,13 +19,11 @@ using namespace tavrisk;
 using namespace tavrisk::app;
 using namespace tavrisk::testing;
 
-class TestAccessibility : public QObject
+class TestAccessibility : public ProgramTest
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void windowsAreNamedByTheirTitle();
     void labelsReadAsShown();
@@ -34,11 +32,6 @@ private Q_SLOTS:
     void linksOpenTheirPages();
     void aboutLinks();
     void fieldsReadWithTheirHint();
-
-private:
-    QWidget *exitWindow();
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Controller> m_controller;
 };
 
 namespace {
@@ -50,27 +43,8 @@ QAccessibleInterface *iface(QObject *o)
 
 void TestAccessibility::initTestCase()
 {
-    useProgramStyle();
+    ProgramTest::initTestCase();
     QAccessible::setActive(true);
-}
-
-void TestAccessibility::init()
-{
-    m_fakes = std::make_unique<FakeServices>();
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
-}
-
-void TestAccessibility::cleanup()
-{
-    m_controller.reset();
-    m_fakes.reset();
-}
-
-QWidget *TestAccessibility::exitWindow()
-{
-    QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
-    return m_controller->exitWindow();
 }
 
 void TestAccessibility::windowsAreNamedByTheirTitle()
@@ -80,8 +54,7 @@ void TestAccessibility::windowsAreNamedByTheirTitle()
     gui::AboutBox about;
     QCOMPARE(iface(&about)->text(QAccessible::Name),
              QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    showResult();
     QCOMPARE(iface(m_controller->result())->text(QAccessible::Name),
              QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
     QTest::mouseClick(m_controller->result()->exitButton(), Qt::LeftButton);
@@ -160,11 +133,9 @@ void TestAccessibility::linksOpenTheirPages()
     QFETCH(QString, key);
     QWidget *w = m_controller->question();
     if (window == QLatin1String("result")) {
-        for (int i = 0; i < 5; ++i)
-            QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
-        w = m_controller->result();
+        w = showResult();
     } else if (window == QLatin1String("exit")) {
-        w = exitWindow();
+        w = exitFromQuestion();
     }
     QAccessibleInterface *link = iface(w->findChild<QLabel *>(label));
     QVERIFY(link);
@@ -195,7 +166,7 @@ void TestAccessibility::aboutLinks()
 
 void TestAccessibility::fieldsReadWithTheirHint()
 {
-    QWidget *e = exitWindow();
+    QWidget *e = exitFromQuestion();
     const QStringList fields{"txtName", "txtEmail", "txtMessage", "txtFriendName",
                              "txtFriendEmail"};
     for (int i = 0; i < fields.size(); ++i) {

@@ -1,10 +1,10 @@
 // Tab order, focus on opening, Enter and Esc, and access keys.
 #include "app/controller.h"
-#include "fakes.h"
 #include "gui/exitwindow.h"
 #include "core/quiz/content.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+#include "programtest.h"
 #include "widgethelpers.h"
 
 #include <QPushButton>
@@ -15,13 +15,10 @@ using namespace tavrisk;
 using namespace tavrisk::app;
 using namespace tavrisk::testing;
 
-class TestKeyboard : public QObject
+class TestKeyboard : public ProgramTest
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useProgramStyle(); }
-    void init();
-    void cleanup();
 
     void questionWindowOpensWithExitFocused();
     void tabOrder();
@@ -37,22 +34,7 @@ private Q_SLOTS:
 private:
     gui::QuestionWindow *activeQuestion();
     gui::ResultWindow *activeResult();
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Controller> m_controller;
 };
-
-void TestKeyboard::init()
-{
-    m_fakes = std::make_unique<FakeServices>();
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
-}
-
-void TestKeyboard::cleanup()
-{
-    m_controller.reset();
-    m_fakes.reset();
-}
 
 gui::QuestionWindow *TestKeyboard::activeQuestion()
 {
@@ -70,9 +52,7 @@ gui::ResultWindow *TestKeyboard::activeResult()
     gui::QuestionWindow *q = activeQuestion();
     if (!q)
         return nullptr;
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(q->nextButton(), Qt::LeftButton);
-    gui::ResultWindow *r = m_controller->result();
+    gui::ResultWindow *r = showResult();
     if (r) {
         r->activateWindow();
         if (!QTest::qWaitForWindowActive(r))

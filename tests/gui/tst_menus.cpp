@@ -1,11 +1,11 @@
 // Menus, link labels, the co-brand draw and the about box, on both main windows.
 #include "app/controller.h"
-#include "fakes.h"
 #include "gui/aboutbox.h"
 #include "gui/menus.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 #include "core/web/pages.h"
+#include "programtest.h"
 #include "widgethelpers.h"
 
 #include <QAction>
@@ -23,13 +23,10 @@ using namespace tavrisk;
 using namespace tavrisk::app;
 using namespace tavrisk::testing;
 
-class TestMenus : public QObject
+class TestMenus : public ProgramTest
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useProgramStyle(); }
-    void init();
-    void cleanup();
 
     void menuStructure_data();
     void menuStructure();
@@ -47,30 +44,13 @@ private Q_SLOTS:
 
 private:
     gui::MainForm *form(bool result);
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Controller> m_controller;
 };
-
-void TestMenus::init()
-{
-    m_fakes = std::make_unique<FakeServices>();
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
-}
-
-void TestMenus::cleanup()
-{
-    m_controller.reset();
-    m_fakes.reset();
-}
 
 gui::MainForm *TestMenus::form(bool result)
 {
     if (!result)
-        return m_controller->question();
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
-    return m_controller->result();
+        return question();
+    return showResult();
 }
 
 void TestMenus::menuStructure_data()
@@ -248,11 +228,7 @@ void TestMenus::coBrandDraw()
     QFETCH(float, r);
     QFETCH(QString, front);
     QFETCH(QString, opens);
-    cleanup();
-    m_fakes = std::make_unique<FakeServices>();
-    m_fakes->random.script = {r};
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
+    restartProgram([r](FakeServices &fakes) { fakes.random.script = {r}; });
     QCOMPARE(m_fakes->random.drawn, 1);
     gui::QuestionWindow *q = m_controller->question();
     QCOMPARE(q->offerInFront()->objectName(), front);
@@ -261,8 +237,7 @@ void TestMenus::coBrandDraw()
     QVERIFY(m_fakes->opener.opened.value(0).endsWith(opens));
 
     // The result window, and every question window after Back, show the defined one.
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(m_controller->question()->nextButton(), Qt::LeftButton);
+    showResult();
     QCOMPARE(m_controller->result()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));
     QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
     QCOMPARE(m_controller->question()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));

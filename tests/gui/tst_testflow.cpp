@@ -1,10 +1,10 @@
 // A whole test driven through the real windows: option clicks and Next.
 #include "app/controller.h"
-#include "fakes.h"
 #include "gui/exitwindow.h"
 #include "core/quiz/content.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+#include "programtest.h"
 #include "widgethelpers.h"
 
 #include <QAction>
@@ -17,13 +17,11 @@ using namespace tavrisk;
 using namespace tavrisk::app;
 using namespace tavrisk::testing;
 
-class TestFlow : public QObject
+class TestFlow : public ProgramTest
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useProgramStyle(); }
     void init();
-    void cleanup();
 
     void startsOnScreenOne();
     void everyOrder_data();
@@ -33,27 +31,15 @@ private Q_SLOTS:
     void backStartsAFreshTest();
 
 private:
-    gui::QuestionWindow *question() const { return m_controller->question(); }
     void giveUp(const QString &animal);
     QStringList visibleCaptions() const;
     void checkDesignState();
-
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Controller> m_controller;
 };
 
 void TestFlow::init()
 {
-    m_fakes = std::make_unique<FakeServices>();
-    m_controller = std::make_unique<Controller>(m_fakes->services);
-    m_controller->startup();
+    ProgramTest::init();
     QVERIFY(question());
-}
-
-void TestFlow::cleanup()
-{
-    m_controller.reset();
-    m_fakes.reset();
 }
 
 void TestFlow::giveUp(const QString &animal)

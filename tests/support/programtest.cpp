@@ -1,0 +1,74 @@
+#include "programtest.h"
+
+#include "app/controller.h"
+#include "gui/questionwindow.h"
+#include "gui/resultwindow.h"
+#include "widgethelpers.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace tavrisk::testing {
+
+ProgramTest::ProgramTest(bool startAtInit) : m_startAtInit(startAtInit) {}
+
+ProgramTest::~ProgramTest() = default;
+
+void ProgramTest::initTestCase()
+{
+    useProgramStyle();
+}
+
+void ProgramTest::init()
+{
+    m_fakes = std::make_unique<FakeServices>();
+    if (m_startAtInit)
+        startProgram();
+}
+
+void ProgramTest::cleanup()
+{
+    stopProgram();
+}
+
+void ProgramTest::startProgram()
+{
+    m_controller = std::make_unique<app::Controller>(m_fakes->services);
+    m_controller->startup();
+}
+
+void ProgramTest::stopProgram()
+{
+    m_controller.reset();
+    m_fakes.reset();
+}
+
+gui::QuestionWindow *ProgramTest::question() const
+{
+    return m_controller->question();
+}
+
+gui::ResultWindow *ProgramTest::result() const
+{
+    return m_controller->result();
+}
+
+gui::ExitWindow *ProgramTest::exitWindow() const
+{
+    return m_controller->exitWindow();
+}
+
+gui::ResultWindow *ProgramTest::showResult()
+{
+    for (int i = 0; i < 5 && question(); ++i)
+        QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
+    return result();
+}
+
+gui::ExitWindow *ProgramTest::exitFromQuestion()
+{
+    QTest::mouseClick(question()->exitButton(), Qt::LeftButton);
+    return exitWindow();
+}
+
+} // namespace tavrisk::testing

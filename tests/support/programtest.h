@@ -1,0 +1,65 @@
+#pragma once
+
+// The program on recording fakes, shared by the widget tests: a test class
+// derives from it and gets fresh fakes, and a started program, for each of
+// its test functions.
+
+#include "fakes.h"
+
+#include <QObject>
+#include <memory>
+
+namespace tavrisk::app {
+class Controller;
+}
+namespace tavrisk::gui {
+class QuestionWindow;
+class ResultWindow;
+class ExitWindow;
+} // namespace tavrisk::gui
+
+namespace tavrisk::testing {
+
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+public:
+    ~ProgramTest() override;
+
+protected:
+    // With `startAtInit` false, init() only makes the fakes, so a test can
+    // script them before it calls startProgram().
+    explicit ProgramTest(bool startAtInit = true);
+
+    void startProgram();
+    // New fakes, scripted by `prepare`, and the program started on them.
+    template <typename Prepare> void restartProgram(Prepare prepare)
+    {
+        stopProgram();
+        m_fakes = std::make_unique<FakeServices>();
+        prepare(*m_fakes);
+        startProgram();
+    }
+    void stopProgram();
+
+    gui::QuestionWindow *question() const;
+    gui::ResultWindow *result() const;
+    gui::ExitWindow *exitWindow() const;
+    // Next clicked five times from the first screen: the result window.
+    gui::ResultWindow *showResult();
+    // Exit clicked on the question window: the exit window.
+    gui::ExitWindow *exitFromQuestion();
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<app::Controller> m_controller;
+
+protected Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    bool m_startAtInit;
+};
+
+} // namespace tavrisk::testing
