@@ -7,13 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" libx11-dev libxdamage-dev libxtst-dev xvfb valgrind
 ROUNDS=${ROUNDS:-20}
 IDLE=${IDLE:-5}
-B="$ROOT/build-bench"
-if [ ! -f "$B/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$B" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRISK_BENCH=ON \
-        -DBUILD_TESTING=OFF >/dev/null
-fi
-cmake --build "$B" --target QVFreeTavrisk bench_bare_qt bench_qt_form bench_bare_xlib \
-    bench_measure bench_roundtrips >/dev/null
+B=$(build_dir bench)
+cmake --workflow --preset bench >/dev/null
 OUT="$B/results"
 rm -rf "$OUT" && mkdir -p "$OUT/run"
 chmod 700 "$OUT/run"

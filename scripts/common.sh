@@ -30,20 +30,9 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core imagemagick)
 
-# The build folder of a preset in CMakePresets.json.
+# The build folder of a preset, as CMakePresets.json gives it.
 build_dir() {
-    case $1 in
-    default) echo "$ROOT/build" ;;
-    *) echo "$ROOT/build-$1" ;;
-    esac
-}
-
-# Configures preset $1 once, then builds it; further arguments go to cmake --build.
-build() {
-    local preset=$1
-    shift
-    [ -f "$(build_dir "$preset")/CMakeCache.txt" ] || cmake --preset "$preset"
-    cmake --build --preset "$preset" "$@"
+    cmake -DPRESET="$1" -P "$ROOT/cmake/presetdir.cmake"
 }

@@ -1,13 +1,13 @@
 #include "app/controller.h"
 
-#include "core/program.h"
 #include "core/platform/log.h"
-#include "gui/exitwindow.h"
-#include "gui/aboutbox.h"
+#include "core/program.h"
 #include "core/promotion/promotion.h"
+#include "core/web/reminder.h"
+#include "gui/aboutbox.h"
+#include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
-#include "core/web/reminder.h"
 
 #include <exception>
 

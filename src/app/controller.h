@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/platform/services.h"
 #include "app/windowregistry.h"
-#include "core/referral/referral.h"
+#include "core/platform/services.h"
 #include "core/quiz/testrun.h"
+#include "core/referral/referral.h"
 #include "core/web/pages.h"
 
 #include <QObject>

@@ -1,9 +1,9 @@
 #include "app/controller.h"
 #include "core/platform/log.h"
 #include "core/platform/platform.h"
-#include "gui/qtservices.h"
 #include "core/platform/random.h"
 #include "core/platform/settings.h"
+#include "gui/qtservices.h"
 #include "gui/style.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "gui/aboutbox.h"
 
 #include "core/program.h"
+#include "core/promotion/promotion.h"
 #include "gui/button.h"
 #include "gui/formwindow.h"
 #include "gui/icon.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"
-#include "core/promotion/promotion.h"
 
 #include <QFrame>
 #include <QPushButton>

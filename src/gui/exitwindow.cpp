@@ -1,13 +1,12 @@
 #include "gui/exitwindow.h"
 
+#include "core/platform/services.h"
+#include "core/program.h"
 #include "gui/button.h"
+#include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"
-#include "gui/icon.h"
-
-#include "core/platform/services.h"
-#include "core/program.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/referral/referral.h"
-#include "gui/formwindow.h"
 #include "core/web/pages.h"
+#include "gui/formwindow.h"
 
 #include <array>
 

@@ -1,11 +1,10 @@
 #include "gui/mainform.h"
 
+#include "core/promotion/promotion.h"
 #include "gui/button.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"
-
-#include "core/promotion/promotion.h"
 
 #include <QAction>
 #include <QMenuBar>

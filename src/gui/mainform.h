@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/web/pages.h"
 #include "gui/formwindow.h"
 #include "gui/linklabel.h"
 #include "gui/menus.h"
-#include "core/web/pages.h"
 
 class QPushButton;
 

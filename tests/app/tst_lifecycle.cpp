@@ -1,9 +1,10 @@
 // Start-up, the moves between windows, the exit window and the road out.
 #include "app/controller.h"
+#include "core/web/reminder.h"
 #include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
-#include "core/web/reminder.h"
+
 #include "programtest.h"
 #include "widgethelpers.h"
 
@@ -175,7 +176,7 @@ void TestLifecycle::closingAMainWindow()
     if (result)
         showResult();
     gui::MainForm *w = result ? static_cast<gui::MainForm *>(m_controller->result())
-                             : static_cast<gui::MainForm *>(m_controller->question());
+                              : static_cast<gui::MainForm *>(m_controller->question());
     QVERIFY(w);
     if (how == QLatin1String("Exit button"))
         QTest::mouseClick(w->exitButton(), Qt::LeftButton);

@@ -1,5 +1,6 @@
 // EndProgram: load order, re-entry from unload steps, failing steps.
 #include "app/windowregistry.h"
+
 #include "fakes.h"
 
 #include <QTest>

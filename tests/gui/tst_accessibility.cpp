@@ -1,9 +1,10 @@
 // What a screen reader gets, through Qt's own accessibility interfaces.
 #include "app/controller.h"
-#include "gui/exitwindow.h"
 #include "gui/aboutbox.h"
+#include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+
 #include "programtest.h"
 #include "widgethelpers.h"
 

@@ -1,9 +1,10 @@
 // Tab order, focus on opening, Enter and Esc, and access keys.
 #include "app/controller.h"
-#include "gui/exitwindow.h"
 #include "core/quiz/content.h"
+#include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+
 #include "programtest.h"
 #include "widgethelpers.h"
 

@@ -1,13 +1,14 @@
 // Every window's controls where the layout puts them, and no text clipped.
 #include "fakes.h"
-#include "gui/exitwindow.h"
 #include "gui/aboutbox.h"
+#include "gui/exitwindow.h"
 #include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/look.h"
-#include "gui/style.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+#include "gui/style.h"
+
 #include "widgethelpers.h"
 
 #include <QCheckBox>

@@ -1,10 +1,11 @@
 // Menus, link labels, the co-brand draw and the about box, on both main windows.
 #include "app/controller.h"
+#include "core/web/pages.h"
 #include "gui/aboutbox.h"
 #include "gui/menus.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
-#include "core/web/pages.h"
+
 #include "programtest.h"
 #include "widgethelpers.h"
 
@@ -273,7 +274,7 @@ void TestMenus::aboutBox()
         QCOMPARE(box->parentWidget(), w); // kept above the window it came from
         QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
         auto *ok = box->findChild<QPushButton *>("cmdOK");
-        QCOMPARE(QApplication::focusWidget(), ok);
+        QTRY_COMPARE(QApplication::focusWidget(), ok);
         QVERIFY(ok->isDefault());
         // Nothing behind it takes input meanwhile.
         QVERIFY(QApplication::activeModalWidget() == box);

@@ -1,9 +1,10 @@
 // A whole test driven through the real windows: option clicks and Next.
 #include "app/controller.h"
-#include "gui/exitwindow.h"
 #include "core/quiz/content.h"
+#include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+
 #include "programtest.h"
 #include "widgethelpers.h"
 

@@ -11,8 +11,14 @@ LINTIAN=(lintian --fail-on error,warning)
 [ "$(id -u)" = 0 ] && LINTIAN+=(--allow-root)
 
 step "a clean copy of the tree, with the package's version the project's"
-mkdir -p "$OUT/src"
-git -C "$SOURCE" ls-files -co --exclude-standard -z | (cd "$SOURCE" && xargs -0 cp --parents -t "$OUT/src")
+rm -rf "$OUT/src" && mkdir -p "$OUT/src"
+if command -v git >/dev/null && git -C "$SOURCE" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git -C "$SOURCE" ls-files -co --exclude-standard -z | (cd "$SOURCE" && xargs -0 cp --parents -t "$OUT/src")
+else
+    # An exported tree, or no git to ask: everything but the build folders.
+    (cd "$SOURCE" && find . \( -name .git -o -name 'build*' \) -prune -o -type f -print0 |
+        xargs -0 cp --parents -t "$OUT/src")
+fi
 cd "$OUT/src"
 [ "$(dpkg-parsechangelog -S Version)" = "$VERSION" ]
 

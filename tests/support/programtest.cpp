@@ -3,6 +3,7 @@
 #include "app/controller.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
+
 #include "widgethelpers.h"
 
 #include <QPushButton>

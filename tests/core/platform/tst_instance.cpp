@@ -72,7 +72,9 @@ void TestInstance::killedHolderDoesNotBlock()
         holder->kill(); // SIGKILL: no chance to clean up
         QVERIFY(holder->waitForFinished(20000));
         QCOMPARE(holder->exitStatus(), QProcess::CrashExit);
+#ifndef Q_OS_WIN // a named mutex leaves nothing behind
         QVERIFY(QFile::exists(LockFileInstance::lockPath(m_name))); // left behind
+#endif
     }
     auto next = start();
     QCOMPARE(answer(*next), QStringLiteral("locked"));

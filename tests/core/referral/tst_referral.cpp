@@ -1,7 +1,7 @@
 // The refer-a-friend submission: checks, their order, and the address.
-#include "fakes.h"
 #include "core/referral/referral.h"
 #include "core/web/pages.h"
+#include "fakes.h"
 
 #include <QTest>
 #include <QUrlQuery>

@@ -1,8 +1,9 @@
 // Page addresses, the co-brand draw and the random numbers behind it.
 #include "core/platform/random.h"
-#include "fakes.h"
 #include "core/promotion/promotion.h"
 #include "core/web/pages.h"
+
+#include "fakes.h"
 
 #include <QTest>
 #include <limits>

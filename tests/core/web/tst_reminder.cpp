@@ -1,7 +1,8 @@
 // The update reminder: when it asks, what it stores and opens, in which order.
 #include "core/platform/settings.h"
-#include "fakes.h"
 #include "core/web/reminder.h"
+
+#include "fakes.h"
 
 #include <QTest>
 
