@@ -28,4 +28,5 @@ set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
 # Each program run, tests included, in Wine with a prefix of its own.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR env TAVRISK_QT_WINDOWS=${TAVRISK_QT_WINDOWS}
+    ${CMAKE_CURRENT_LIST_DIR}/wine-run)

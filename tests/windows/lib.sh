@@ -1,0 +1,128 @@
+# Shared by the Windows end-to-end tests: the real program under Wine in a
+# Wine prefix and an X server of their own, driven from outside with xdotool
+# as a user would drive it. Wine shows every window inside one virtual
+# desktop, as Windows does; the program's own log reaches us through Wine's
+# debug channel, its settings through the registry, and the addresses it
+# opens through a recording browser.
+set -euo pipefail
+: "${BUILD:?the Windows build folder}" "${OUT:?folder for the test output}"
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+rm -rf "$OUT" && mkdir -p "$OUT"
+# The prefix, X server and Qt are those every test program gets.
+export TAVRISK_WINE_SHELL=1
+# The program's own log: the moves between windows, the results shown, its end.
+export QT_LOGGING_RULES="tavrisk=true"
+source "$HERE/../../cmake/wine-run"
+wine_up "$OUT"
+OPENED="$OUT/opened.txt"
+: >"$OPENED"
+STEP="start"
+PIDS=()
+step() { STEP="$*"; echo "-- $STEP"; }
+
+finish() {
+    local rc=$?
+    if [ "$rc" -ne 0 ]; then
+        echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
+        import -window root "$OUT/failure.png" 2>/dev/null || true
+    fi
+    local pid
+    for pid in "${PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    wine_down
+    exit "$rc"
+}
+trap finish EXIT
+
+# Waits up to $1 seconds for the command to succeed.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    while ! "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+refute() { ! "$@"; }
+
+# Windows hand addresses to the browser named in the registry: a recorder.
+cat >"$OUT/browser" <<EOS
+#!/bin/sh
+printf '%s\n' "\$1" >>"$OPENED"
+EOS
+chmod +x "$OUT/browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$OUT/browser" /f >/dev/null 2>&1
+
+# start_program [folder]: the program from the build (its DLLs on the path)
+# or from where it was installed (its own DLLs beside it, nothing else).
+start_program() {
+    local exe=${1:-$BUILD}/QVFreeTavrisk.exe
+    if [ -n "${1:-}" ]; then
+        WINEPATH="" WINEDEBUG=-all,warn+seh,warn+debugstr "$wine_bin" "$exe" 2>>"$OUT/app.log" &
+    else
+        WINEDEBUG=-all,warn+seh,warn+debugstr "$wine_bin" "$exe" 2>>"$OUT/app.log" &
+    fi
+    APP_PID=$!
+    PIDS+=("$APP_PID")
+}
+
+# The program's log lines, as it wrote them.
+logged() { sed -n 's/.*OutputDebugString[AW] "\(.*\)"$/\1/p' "$OUT/app.log" | sed 's/\\n$//'; }
+
+# Mapped top-level windows of the program by their outer width: 530 the
+# question window, 615 the result window, 747 the exit window.
+window_of_width() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^QV Tavrisk' 2>/dev/null); do
+        [ "$(xwininfo -id "$id" | sed -n 's/.*Width: //p')" = "$1" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+shown() { window_of_width "$1" >/dev/null; }
+# A message box: a window titled with the application's title alone.
+message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -1 | grep .; }
+
+keys() {
+    local k
+    for k in "$@"; do
+        xdotool key --clearmodifiers "$k"
+        sleep 0.1
+    done
+}
+
+expect_exit() { # pid, status
+    local rc=0
+    wait "$1" || rc=$?
+    [ "$rc" = "$2" ] || { echo "exit status $rc, expected $2" >&2; return 1; }
+}
+
+# The scrambled settings value, read back from the registry.
+stored_duration() {
+    wine reg query 'HKCU\Software\QVFreeTavrisk\QVFreeTavrisk\Settings' 2>/dev/null |
+        tr -d '\r' | awk -v key="$(scramble Duration)" '$1 == key && $2 == "REG_SZ" { print $3 }'
+}
+
+expect_opened() { wait_until 20 grep -qF "$1" "$OPENED"; }
+opened_count() { grep -c . "$OPENED" || true; }
+opened_is() { [ "$(opened_count)" = "$1" ]; }
+
+# A click at a point of a window's client area: Wine draws the frame inside
+# the window, 3 pixels at the sides and the bottom, the title bar on top.
+click_client() { # window, client height, x, y
+    local height
+    height=$(xwininfo -id "$1" | sed -n 's/.*Height: //p')
+    xdotool mousemove --window "$1" $(($3 + 3)) $(($4 + height - 3 - $2)) click 1
+}
+
+scramble() { # each character 7 code points up, as the settings store keeps it
+    local s=$1 out="" i c
+    for ((i = 0; i < ${#s}; i++)); do
+        printf -v c '%d' "'${s:i:1}"
+        printf -v c "\\$(printf '%03o' $((c + 7)))"
+        out+=$c
+    done
+    printf '%s' "$out"
+}

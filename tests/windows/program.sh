@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The real program under Wine, as a Windows user meets it: a whole test by
+# keyboard with the order checked, the exit window ending the program, the
+# update reminder through the registry, a refused second copy and a start
+# after a killed one, a link and the referral reaching the browser.
+source "$(dirname "$0")/lib.sh"
+: "${SITE_HOST:?host of the vendor site}"
+SETTINGS='HKCU\Software\QVFreeTavrisk\QVFreeTavrisk\Settings'
+
+step "the question window opens alone, and the first start records today, scrambled"
+start_program
+wait_until 60 shown 530
+refute shown 747
+wait_until 20 test -n "$(stored_duration)"
+today=$(stored_duration)
+[ "$today" = "$(scramble "$(date +%-m/%-d/%Y)")" ]
+
+step "a whole test by keyboard: arrows, Alt+N, Space and Shift+Tab, then Alt+R"
+keys Tab Down Down Down Down alt+n # Horse, the bottom one
+wait_until 10 grep -qx 'tavrisk: gave up Horse' <(logged)
+keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
+wait_until 10 grep -qx 'tavrisk: gave up Cow' <(logged)
+keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
+wait_until 10 grep -qx 'tavrisk: gave up Sheep' <(logged)
+keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
+wait_until 10 grep -qx 'tavrisk: gave up Lion' <(logged)
+keys alt+r # Monkey is left
+wait_until 20 shown 615
+wait_until 10 refute shown 530
+logged | grep -qxF 'tavrisk: result window shows: 1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey'
+
+step "Enter on the result window is Back: a fresh test"
+keys Return
+wait_until 20 shown 530
+wait_until 10 refute shown 615
+
+step "Help, Online Help by access keys, and a link label, reach the browser"
+keys alt+h o
+expect_opened "http://$SITE_HOST/qv-free-tavrisk/ssd.php?page=help"
+click_client "$(window_of_width 530)" 457 262 25 # the banner
+wait_until 10 opened_is 2
+
+step "Esc is Exit: the exit window is left alone, and its Exit ends the program with 0"
+keys Escape
+wait_until 20 shown 747
+wait_until 10 refute shown 530
+E=$(window_of_width 747)
+keys alt+x # Exit, by its access key
+expect_exit "$APP_PID" 0
+wait_until 10 grep -qx 'tavrisk: exit handlers ran' <(logged)
+
+step "a reminder 15 days old: the question comes first, Yes opens the download page"
+wine reg add "$SETTINGS" /v "$(scramble Duration)" /d "$(scramble "$(date -d '15 days ago' +%Y-%m-%d)")" /f \
+    >/dev/null 2>&1
+start_program
+wait_until 60 message_box
+refute shown 530
+keys Return
+expect_opened "?page=download-web-page"
+wait_until 20 shown 530
+[ "$(stored_duration)" = "$today" ]
+FIRST=$APP_PID
+
+step "a second copy is refused with its message and ends"
+start_program
+wait_until 60 message_box
+keys Return
+expect_exit "$APP_PID" 0
+shown 530
+
+step "after the first copy is killed, a new one starts"
+kill -9 "$FIRST"
+wait "$FIRST" 2>/dev/null || true
+wait_until 20 refute shown 530
+start_program
+wait_until 60 shown 530
+refute message_box
+
+step "a filled referral form reaches the browser as one address"
+keys Escape
+wait_until 20 shown 747
+E=$(window_of_width 747)
+before=$(opened_count)
+fill() { click_client "$E" 315 "$1" "$2"; xdotool type --delay 30 "$3"; }
+fill 126 249 "Ann & Co"
+fill 360 249 "ann@mail.example"
+fill 126 273 "Bob"
+fill 360 273 "bob@mail.example"
+click_client "$E" 315 248 297
+expect_opened "page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40mail.example&taf6=http%3A%2F%2F"
+opened_is $((before + 1))
+keys alt+x # Exit, by its access key
+expect_exit "$APP_PID" 0
