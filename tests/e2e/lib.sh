@@ -26,6 +26,8 @@ EOS
 chmod +x "$OUT/bin/xdg-open"
 export PATH="$OUT/bin:$PATH"
 
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../support/shell.sh"
+
 PIDS=()
 STEP="start"
 step() { STEP="$*"; echo "-- $STEP"; }
@@ -47,18 +49,6 @@ cleanup() {
     exit "$rc"
 }
 trap cleanup EXIT
-
-# Waits up to $1 seconds for the command to succeed.
-wait_until() {
-    local limit=$1
-    shift
-    local tries=$((limit * 10))
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
 
 # A window manager on the private server, ready once it has run its start-up command.
 start_wm() {
@@ -154,21 +144,3 @@ expect_exit() {
     [ "$rc" -eq "$want" ] || { echo "exit status $rc, wanted $want" >&2; return 1; }
 }
 
-# The settings store's scrambling, for seeding the file the way the program writes it.
-scramble() {
-    local s=$1 out="" i c
-    for ((i = 0; i < ${#s}; i++)); do
-        printf -v c '%d' "'${s:i:1}"
-        printf -v c "\\$(printf '%03o' $((c + 7)))"
-        out+=$c
-    done
-    printf '%s' "$out"
-}
-
-# `! cmd` does not stop a script under set -e; this does.
-refute() {
-    if "$@"; then
-        echo "unexpectedly true: $*" >&2
-        return 1
-    fi
-}

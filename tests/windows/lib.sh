@@ -16,6 +16,7 @@ source "$HERE/../../cmake/wine-run"
 wine_up "$OUT"
 OPENED="$OUT/opened.txt"
 : >"$OPENED"
+source "$HERE/../support/shell.sh"
 STEP="start"
 PIDS=()
 step() { STEP="$*"; echo "-- $STEP"; }
@@ -36,17 +37,6 @@ finish() {
 }
 trap finish EXIT
 
-# Waits up to $1 seconds for the command to succeed.
-wait_until() {
-    local tries=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-refute() { ! "$@"; }
 
 # Windows hand addresses to the browser named in the registry: a recorder.
 cat >"$OUT/browser" <<EOS
@@ -115,14 +105,4 @@ click_client() { # window, client height, x, y
     local height
     height=$(xwininfo -id "$1" | sed -n 's/.*Height: //p')
     xdotool mousemove --window "$1" $(($3 + 3)) $(($4 + height - 3 - $2)) click 1
-}
-
-scramble() { # each character 7 code points up, as the settings store keeps it
-    local s=$1 out="" i c
-    for ((i = 0; i < ${#s}; i++)); do
-        printf -v c '%d' "'${s:i:1}"
-        printf -v c "\\$(printf '%03o' $((c + 7)))"
-        out+=$c
-    done
-    printf '%s' "$out"
 }
