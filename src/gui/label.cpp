@@ -56,14 +56,14 @@ void Label::place(const char *name, const QString &text, const QRect &rect, cons
 void Label::fit()
 {
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-    if (!m_autoSize) {
-        setFont(fittedFont(m_designFont, text(), flags, contentsRect().size()));
-        return;
+    QSize room = contentsRect().size();
+    if (m_autoSize) {
+        const QWidget *panel = parentWidget();
+        room = QSize(panel ? panel->width() - x() : QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-    const QWidget *panel = parentWidget();
-    const int room = panel ? panel->width() - x() : QWIDGETSIZE_MAX;
-    setFont(fittedFont(m_designFont, text(), flags, QSize(room, QWIDGETSIZE_MAX)));
-    resize(sizeHint());
+    setFont(fittedFont(m_designFont, text(), flags, room));
+    if (m_autoSize)
+        resize(sizeHint());
 }
 
 Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,

@@ -30,7 +30,6 @@ source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../support/shell.sh"
 
 PIDS=()
 STEP="start"
-step() { STEP="$*"; echo "-- $STEP"; }
 
 cleanup() {
     local rc=$?
@@ -130,17 +129,5 @@ expect_opened_count() {
         return 1
     fi
     [ "$(opened_count)" = "$1" ]
-}
-
-expect_exit() {
-    local pid=$1 want=$2 i
-    for i in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && { echo "process $pid still runs" >&2; return 1; }
-    local rc=0
-    wait "$pid" || rc=$?
-    [ "$rc" -eq "$want" ] || { echo "exit status $rc, wanted $want" >&2; return 1; }
 }
 

@@ -30,3 +30,19 @@ scramble() {
     done
     printf '%s' "$out"
 }
+
+step() { STEP="$*"; echo "-- $STEP"; }
+
+# expect_exit PID STATUS [SECONDS]: the process ends within the time (10 s
+# unless given) with that status.
+expect_exit() {
+    local pid=$1 want=$2 tries=$((${3:-10} * 10))
+    while kill -0 "$pid" 2>/dev/null && [ "$tries" -gt 0 ]; do
+        tries=$((tries - 1))
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && { echo "process $pid still runs" >&2; return 1; }
+    local rc=0
+    wait "$pid" || rc=$?
+    [ "$rc" -eq "$want" ] || { echo "exit status $rc, wanted $want" >&2; return 1; }
+}

@@ -19,7 +19,6 @@ OPENED="$OUT/opened.txt"
 source "$HERE/../support/shell.sh"
 STEP="start"
 PIDS=()
-step() { STEP="$*"; echo "-- $STEP"; }
 
 finish() {
     local rc=$?
@@ -49,12 +48,10 @@ wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$OUT/browser" /f >
 # start_program [folder]: the program from the build (its DLLs on the path)
 # or from where it was installed (its own DLLs beside it, nothing else).
 start_program() {
-    local exe=${1:-$BUILD}/QVFreeTavrisk.exe
-    if [ -n "${1:-}" ]; then
-        WINEPATH="" WINEDEBUG=-all,warn+seh,warn+debugstr "$wine_bin" "$exe" 2>>"$OUT/app.log" &
-    else
-        WINEDEBUG=-all,warn+seh,warn+debugstr "$wine_bin" "$exe" 2>>"$OUT/app.log" &
-    fi
+    local path=$WINEPATH
+    [ -z "${1:-}" ] || path=""
+    WINEPATH=$path WINEDEBUG=-all,warn+seh,warn+debugstr \
+        "$wine_bin" "${1:-$BUILD}/QVFreeTavrisk.exe" 2>>"$OUT/app.log" &
     APP_PID=$!
     PIDS+=("$APP_PID")
 }
@@ -81,12 +78,6 @@ keys() {
         xdotool key --clearmodifiers "$k"
         sleep 0.1
     done
-}
-
-expect_exit() { # pid, status
-    local rc=0
-    wait "$1" || rc=$?
-    [ "$rc" = "$2" ] || { echo "exit status $rc, expected $2" >&2; return 1; }
 }
 
 # The scrambled settings value, read back from the registry.

@@ -46,7 +46,7 @@ wait_until 20 shown 747
 wait_until 10 refute shown 530
 E=$(window_of_width 747)
 keys alt+x # Exit, by its access key
-expect_exit "$APP_PID" 0
+expect_exit "$APP_PID" 0 30
 wait_until 10 grep -qx 'tavrisk: exit handlers ran' <(logged)
 
 step "a reminder 15 days old: the question comes first, Yes opens the download page"
@@ -65,7 +65,7 @@ step "a second copy is refused with its message and ends"
 start_program
 wait_until 60 message_box
 keys Return
-expect_exit "$APP_PID" 0
+expect_exit "$APP_PID" 0 30
 shown 530
 
 step "after the first copy is killed, a new one starts"
@@ -90,4 +90,4 @@ click_client "$E" 315 248 297
 expect_opened "page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40mail.example&taf6=http%3A%2F%2F"
 opened_is $((before + 1))
 keys alt+x # Exit, by its access key
-expect_exit "$APP_PID" 0
+expect_exit "$APP_PID" 0 30
