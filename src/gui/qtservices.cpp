@@ -21,6 +21,11 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Information, title,
                     shownLines(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
+    // Without an owner the box comes at start-up, before any window of this
+    // copy: kept above every window, another copy's included, and brought to
+    // the front, so that a copy waiting on it is never hidden.
+    if (!owner)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -28,6 +33,10 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+    }
+    if (!owner) {
+        box.show();
+        box.activateWindow();
     }
     const int answer = box.exec();
     if (buttons == Buttons::Ok)

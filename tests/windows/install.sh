@@ -1,46 +1,181 @@
 #!/usr/bin/env bash
-# The installer and the portable zip, made by CPack from this build and tried
-# under Wine as a user would: a silent install puts the program and exactly
-# its DLLs in Program Files, with a Start-menu entry and an Add/Remove
-# Programs entry; the installed program starts from there alone; the silent
-# uninstall leaves nothing behind; and the program starts from the unpacked zip.
+# The installer and the portable zip under Wine, tried as a user would: the
+# wizard by keyboard with its finish page's Run, the Start-menu entry and the
+# desktop shortcut each starting the program, an update over a running older
+# copy and a removal of a running copy, both silent, a file in use refusing
+# the update, and the program starting from the unpacked zip.
 source "$(dirname "$0")/lib.sh"
-: "${CPACK_CONFIG:?CPackConfig.cmake of the build}" "${VERSION:?project version}"
-NAME=QVTavrisk-$VERSION-win64
+: "${SOURCE:?source tree}" "${PACKAGES:?folder CPack wrote the packages to}" "${VERSION:?project version}"
+OLD_VERSION=1.9
+SETUP=$PACKAGES/QVTavrisk-$VERSION-win64.exe
+ZIP=$PACKAGES/QVTavrisk-$VERSION-win64.zip
 DIR="$WINEPREFIX/drive_c/Program Files/QV Tavrisk"
+PROGRAMS="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+DESKTOP="$WINEPREFIX/drive_c/users/Public/Desktop"
 UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+KEY="$UNINSTALL\\QVTavrisk"
+SETTINGS='HKCU\Software\QVFreeTavrisk\QVFreeTavrisk\Settings'
+[ -f "$SETUP" ] && [ -f "$ZIP" ] || { echo "no packages in $PACKAGES: run 'cpack --preset windows' first" >&2; exit 1; }
 
-step "CPack makes a 64-bit installer and a zip"
-cpack --config "$CPACK_CONFIG" -G "NSIS64;ZIP" -B "$OUT/pkg" >"$OUT/cpack.log"
-file "$OUT/pkg/$NAME.exe" | grep -q 'PE32+ executable (GUI) x86-64'
+# A resource of a Windows file: type 16 the version, 24 the manifest.
+resource() { wrestool -x --raw -t "$2" "$1"; }
+# The version a Windows file carries, read from its version resource.
+file_version() { resource "$1" 16 | strings -el -n 3 | grep -A1 -x ProductVersion | tail -1; }
+entry() { wine reg query "$KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v v="$1" '$1 == v { $1 = ""; print substr($0, 2) }'; }
+entries() { wine reg query "$UNINSTALL" 2>/dev/null | tr -d '\r' | grep -c 'QVTavrisk' || true; }
+# Whether the installed program runs: a process has its file mapped (Wine's
+# tasklist lists nothing).
+running() { grep -qsF "$DIR/QVFreeTavrisk.exe" /proc/[0-9]*/maps; }
+# The installer's windows on screen: its wizard, and a box above it.
+setup_windows() { [ "$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | wc -l)" = "$1" ]; }
+# Ends the program as its user would: Esc, then Exit on the exit window.
+exit_program() {
+    keys Escape
+    wait_until 20 shown 747
+    keys alt+x
+    wait_until 20 refute shown 747
+}
+# Starts a shortcut as Explorer does, and finds the question window it opens.
+start_shortcut() {
+    wine start /unix "$1"
+    wait_until 60 shown 530
+}
 
-step "the silent install puts the program and exactly its DLLs in Program Files"
-wine "$OUT/pkg/$NAME.exe" /S
-expected="Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
+step "the setup carries the product's version information, the program its manifest"
+file "$SETUP" | grep -q 'PE32+ executable (GUI) x86-64'
+info=$(resource "$SETUP" 16 | strings -el -n 3)
+for pair in "ProductName QV Tavrisk" "CompanyName Quorvane Softwares" "ProductVersion $VERSION"; do
+    grep -A1 -x "${pair%% *}" <<<"$info" | tail -1 | grep -qx "${pair#* }"
+done
+manifest=$(resource "$BUILD/QVFreeTavrisk.exe" 24)
+grep -q 'level="asInvoker"' <<<"$manifest"
+grep -q 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' <<<"$manifest"
+grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
+refute grep -qi 'dpiAware' <<<"$manifest"
+[ "$(file_version "$BUILD/QVFreeTavrisk.exe")" = "$VERSION" ]
+
+step "an older version, $OLD_VERSION, built from the same tree"
+old=$OUT/../old-installer
+cmake -S "$SOURCE" -B "$old" --preset windows -DTAVRISK_TEST_VERSION=$OLD_VERSION -DBUILD_TESTING=OFF >"$OUT/old.log"
+cmake --build "$old" >>"$OUT/old.log"
+cpack --config "$old/CPackConfig.cmake" -G NSIS64 -B "$old/pkg" >>"$OUT/old.log"
+OLD_SETUP=$old/pkg/QVTavrisk-$OLD_VERSION-win64.exe
+
+step "installed silently and running, with a reminder date stored"
+wine "$OLD_SETUP" /S
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$OLD_VERSION" ]
+start_shortcut "$PROGRAMS/QV Tavrisk.lnk"
+wait_until 20 test -n "$(stored_duration)"
+stored=$(stored_duration)
+
+step "the new version installs silently over the running copy, which it ends"
+wine "$SETUP" /S
+wait_until 20 refute shown 530
+refute running
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+[ "$(entries)" = 1 ]
+[ "$(entry DisplayVersion)" = "REG_SZ $VERSION" ]
+[ "$(stored_duration)" = "$stored" ]
+
+step "the installed files: the program, its DLLs stripped, the licence and README"
+expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
 [ "$(cd "$DIR" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs)" = \
     "$(printf '%s\n' $expected | LC_ALL=C sort | xargs)" ]
+for dll in "$DIR"/*.dll "$DIR"/platforms/*.dll; do
+    refute grep -q '\.debug_' <(x86_64-w64-mingw32-objdump -h "$dll")
+done
+size=$(du -sk "$DIR" | cut -f1)
+echo "installed: $size KiB"
+[ "$size" -lt 45000 ]
 
-shortcut() { find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'QV Tavrisk.lnk' | grep -q .; }
-listed() { wine reg query "$UNINSTALL" /s 2>/dev/null | tr -d '\r' | grep -q "DisplayName.*QV Tavrisk $VERSION"; }
+step "the Add/Remove entry is complete, with DWORDs where Windows has them"
+[ "$(entry DisplayName)" = "REG_SZ QV Tavrisk" ]
+[ "$(entry Publisher)" = "REG_SZ Quorvane Softwares" ]
+[ "$(entry InstallLocation)" = 'REG_SZ C:\Program Files\QV Tavrisk' ]
+[ "$(entry DisplayIcon)" = 'REG_SZ C:\Program Files\QV Tavrisk\QVFreeTavrisk.exe,0' ]
+[ "$(entry HelpLink)" = "REG_SZ http://$SITE_HOST/qv-free-tavrisk/ssd.php?page=help" ]
+[ "$(entry Contact)" = "REG_SZ support@quorvane.example" ]
+for name in NoModify NoRepair; do [ "$(entry $name)" = "REG_DWORD 0x1" ]; done
+estimated=$(entry EstimatedSize)
+[[ $estimated == "REG_DWORD 0x"* ]]
+estimated=$((${estimated#REG_DWORD }))
+[ "$estimated" -gt $((size * 9 / 10)) ] && [ "$estimated" -le "$size" ]
 
-step "a Start-menu entry and an Add/Remove Programs entry"
-shortcut
-listed
+step "the Start-menu entry and the desktop shortcut start the new program"
+for link in "$PROGRAMS/QV Tavrisk.lnk" "$DESKTOP/QV Tavrisk.lnk"; do
+    start_shortcut "$link"
+    xdotool search --onlyvisible --name "^QV Tavrisk v$VERSION\$" >/dev/null
+    exit_program
+done
 
-step "the installed program starts with nothing but its own folder"
-start_program "$DIR"
+step "a file in use stops the update with a non-zero code, the old install kept"
+cp "$DIR/QVFreeTavrisk.exe" "$DIR/Holder.exe"
+WINEPATH="" wine "$DIR/Holder.exe" &
+PIDS+=($!)
 wait_until 60 shown 530
-kill -9 "$APP_PID"
-wait "$APP_PID" 2>/dev/null || true
+rc=0
+wine "$SETUP" /S || rc=$?
+[ "$rc" -ne 0 ]
+[ "$(entries)" = 1 ]
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+test -e "$DIR/Qt6Core.dll"
+wine taskkill /F /IM Holder.exe >/dev/null 2>&1
+wait_until 20 refute shown 530
+rm -f "$DIR/Holder.exe"
 
-step "the silent uninstall removes every file, the entries with them"
+step "the silent removal of a running copy ends it and leaves nothing"
+start_shortcut "$PROGRAMS/QV Tavrisk.lnk"
 wine "$DIR/Uninstall.exe" /S
 wait_until 60 refute test -e "$DIR"
-refute shortcut
-refute listed
+refute running
+refute test -e "$PROGRAMS/QV Tavrisk.lnk"
+refute test -e "$DESKTOP/QV Tavrisk.lnk"
+[ "$(entries)" = 0 ]
+refute wine reg query 'HKLM\Software\Quorvane Softwares'
+[ "$(stored_duration)" = "$stored" ]
 
-step "the program starts from the unpacked zip"
+step "the wizard by keyboard: Next, I Agree, Next, Install, then Finish runs the program"
+wine "$SETUP" &
+PIDS+=($!)
+wait_until 60 setup_windows 1
+keys Return Return Return Return
+wait_until 120 test -e "$DIR/Uninstall.exe"
+wait_until 60 test -e "$DESKTOP/QV Tavrisk.lnk"
+# The last page comes once the files are in; its Finish starts the program.
+# Wine's desktop takes the focus as the shortcut appears on it: a click on
+# the wizard's title bar brings it back, as it would for a user.
+finish_page() {
+    local w
+    w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
+    [ -z "$w" ] || xdotool mousemove --window "$w" 60 8 click 1 key Return
+    shown 530
+}
+wait_until 60 finish_page
+wait_until 20 setup_windows 0
+running
+
+step "the wizard over a running copy asks to close it; Cancel changes nothing and fails"
+wine "$SETUP" &
+SETUP_PID=$!
+PIDS+=($SETUP_PID)
+wait_until 60 setup_windows 1
+keys Return Return Return Return
+wait_until 20 setup_windows 2 # the question, above the wizard
+keys Escape
+wait_until 20 setup_windows 2 # what went wrong
+keys Return
+wait_until 20 setup_windows 1
+keys Escape # the wizard, stopped, can only be closed
+expect_exit "$SETUP_PID" 2 30
+running
+test -e "$DIR/Uninstall.exe"
+[ "$(entries)" = 1 ]
+exit_program
+
+step "the program starts from the unpacked zip, which says what to run"
 mkdir -p "$OUT/portable"
-(cd "$OUT/portable" && unzip -q "$OUT/pkg/$NAME.zip")
-start_program "$OUT/portable/$NAME"
+(cd "$OUT/portable" && unzip -q "$ZIP")
+grep -q 'run QVFreeTavrisk.exe' "$OUT/portable/QVTavrisk-$VERSION-win64/README.txt"
+test -s "$OUT/portable/QVTavrisk-$VERSION-win64/LICENSE.txt"
+start_program "$OUT/portable/QVTavrisk-$VERSION-win64"
 wait_until 60 shown 530
