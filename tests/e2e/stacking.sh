@@ -54,3 +54,19 @@ wait_until 10 refute has_message_box
 step "the exit window ends the program"
 click_in "$E" 441 196
 expect_exit "$APP_PID" 0
+
+step "copies started at once: every refusal lies above the question window"
+# Which comes first, the question window or the boxes, varies from run to run.
+for trial in 1 2 3 4 5; do
+    copies=()
+    for copy in 1 2 3 4 5 6; do
+        start_app
+        copies+=("$APP_PID")
+    done
+    wait_until 20 mapped frmMain
+    wait_until 20 boxes_are 5
+    Q=$(window frmMain)
+    for B in $(message_boxes); do above "$B" "$Q"; done
+    kill_all "${copies[@]}"
+    wait_until 10 refute mapped frmMain
+done

@@ -46,3 +46,16 @@ expect_exit() {
     wait "$pid" || rc=$?
     [ "$rc" -eq "$want" ] || { echo "exit status $rc, wanted $want" >&2; return 1; }
 }
+
+# Message boxes on screen: windows titled with the application's title alone.
+message_boxes() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null || true; }
+boxes_are() { [ "$(message_boxes | grep -c .)" = "$1" ]; }
+
+# kill_all PID...: ends each process outright and reaps it.
+kill_all() {
+    local pid
+    for pid in "$@"; do
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}

@@ -26,6 +26,19 @@ entries() { wine reg query "$UNINSTALL" 2>/dev/null | tr -d '\r' | grep -c 'QVTa
 # Whether the installed program runs: a process has its file mapped (Wine's
 # tasklist lists nothing).
 running() { grep -qsF "$DIR/QVFreeTavrisk.exe" /proc/[0-9]*/maps; }
+# next_page COUNT: Return on the wizard COUNT times, each time waiting for the
+# page to change, so that no key lands between two pages.
+next_page() {
+    local w before i
+    for ((i = 0; i < $1; i++)); do
+        w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
+        before=$(page_image "$w")
+        xdotool key Return
+        wait_until 20 page_changed "$w" "$before"
+    done
+}
+page_image() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
+page_changed() { [ "$(page_image "$1")" != "$2" ]; }
 # The installer's windows on screen: its wizard, and a box above it.
 setup_windows() { [ "$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | wc -l)" = "$1" ]; }
 # Ends the program as its user would: Esc, then Exit on the exit window.
@@ -138,7 +151,7 @@ step "the wizard by keyboard: Next, I Agree, Next, Install, then Finish runs the
 wine "$SETUP" &
 PIDS+=($!)
 wait_until 60 setup_windows 1
-keys Return Return Return Return
+next_page 4
 wait_until 120 test -e "$DIR/Uninstall.exe"
 wait_until 60 test -e "$DESKTOP/QV Tavrisk.lnk"
 # The last page comes once the files are in; its Finish starts the program.
@@ -159,7 +172,8 @@ wine "$SETUP" &
 SETUP_PID=$!
 PIDS+=($SETUP_PID)
 wait_until 60 setup_windows 1
-keys Return Return Return Return
+next_page 3
+keys Return # Install
 wait_until 20 setup_windows 2 # the question, above the wizard
 keys Escape
 wait_until 20 setup_windows 2 # what went wrong

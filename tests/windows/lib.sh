@@ -26,11 +26,7 @@ finish() {
         echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
         import -window root "$OUT/failure.png" 2>/dev/null || true
     fi
-    local pid
-    for pid in "${PIDS[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    kill_all "${PIDS[@]}"
     wine_down
     exit "$rc"
 }
@@ -69,6 +65,13 @@ window_of_width() {
     return 1
 }
 shown() { window_of_width "$1" >/dev/null; }
+# Ends every copy started so far, and waits for their windows to go.
+end_all_copies() {
+    kill_all "${PIDS[@]}"
+    PIDS=()
+    wait_until 20 refute shown 530
+    wait_until 20 boxes_are 0
+}
 # A message box: a window titled with the application's title alone.
 message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -1 | grep .; }
 

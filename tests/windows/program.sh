@@ -91,3 +91,17 @@ expect_opened "page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co&taf2=ann%40mail.exam
 opened_is $((before + 1))
 keys alt+x # Exit, by its access key
 expect_exit "$APP_PID" 0 30
+
+step "copies started at once: one question window, every refusal above it"
+for trial in 1 2; do
+    for copy in 1 2 3 4 5 6; do start_program; done
+    wait_until 60 shown 530
+    wait_until 60 boxes_are 5
+    order=$(wine "$ZORDER" | tr -d '\r')
+    echo "$order"
+    # Every box (the title alone) comes before the question window, kept on top.
+    last_box=$(grep -nE '^QV Tavrisk( \(topmost\))?$' <<<"$order" | tail -1 | cut -d: -f1)
+    [ "$(grep -n '^QV Tavrisk v' <<<"$order" | cut -d: -f1)" -gt "$last_box" ]
+    [ "$(grep -c '^QV Tavrisk (topmost)$' <<<"$order")" = 5 ]
+    end_all_copies
+done
