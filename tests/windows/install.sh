@@ -74,6 +74,20 @@ cmake --build "$old" >>"$OUT/old.log"
 cpack --config "$old/CPackConfig.cmake" -G NSIS64 -B "$old/pkg" >>"$OUT/old.log"
 OLD_SETUP=$old/pkg/QVTavrisk-$OLD_VERSION-win64.exe
 
+step "over 1.10's install (CPack's stock installer), the new one leaves one entry"
+cpack --config "$old/CPackConfig.cmake" -G NSIS64 -B "$old/stock" -D CPACK_MODULE_PATH= \
+    -D "CPACK_PACKAGE_INSTALL_REGISTRY_KEY=QVTavrisk 1.10" -D "CPACK_NSIS_DISPLAY_NAME=QV Tavrisk 1.10" \
+    -D "CPACK_PACKAGE_EXECUTABLES=QVFreeTavrisk;QV Tavrisk" >>"$OUT/old.log"
+wine "$old/stock/QVTavrisk-$OLD_VERSION-win64.exe" /S
+test -e "$PROGRAMS/QV Tavrisk/QV Tavrisk.lnk"
+wine "$SETUP" /S
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+[ "$(entries)" = 1 ]
+refute test -e "$PROGRAMS/QV Tavrisk"
+wine "$DIR/Uninstall.exe" /S
+wait_until 60 refute test -e "$DIR"
+refute wine reg query 'HKLM\Software\Quorvane Softwares'
+
 step "installed silently and running, with a reminder date stored"
 wine "$OLD_SETUP" /S
 [ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$OLD_VERSION" ]
