@@ -2,12 +2,14 @@
 #include "core/platform/log.h"
 #include "core/platform/platform.h"
 #include "core/platform/random.h"
+#include "core/platform/session.h"
 #include "core/platform/settings.h"
 #include "gui/qtservices.h"
 #include "gui/style.h"
 
 #include <QApplication>
 #include <cstdlib>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
@@ -17,7 +19,21 @@ int main(int argc, char *argv[])
     lcApp();
     std::atexit([] { qCDebug(lcApp, "exit handlers ran"); });
 
-    QApplication app(argc, argv);
+    // The platform goes in as an argument rather than the environment, so
+    // the browser and anything else the program starts keep the user's own.
+    std::vector<char *> args(argv, argv + argc);
+    char platformOption[] = "-platform";
+    QByteArray platform =
+        preferredPlatform(qEnvironmentVariable("QT_QPA_PLATFORM"),
+                          qEnvironmentVariable("WAYLAND_DISPLAY"),
+                          qEnvironmentVariable("XDG_SESSION_TYPE"), qEnvironmentVariable("DISPLAY"))
+            .toLocal8Bit();
+    if (!platform.isEmpty())
+        args.insert(args.begin() + 1, {platformOption, platform.data()});
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    QApplication app(count, args.data());
+    qCDebug(lcApp) << "platform" << QGuiApplication::platformName();
     gui::configureApplication();
 
     const QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
@@ -30,7 +46,7 @@ int main(int argc, char *argv[])
     ExitProcess end(instance);
     Services services{opener, messages, settings, clock, instance, random, end};
 
-    Controller controller(services);
+    Controller controller(services, messages);
     controller.startup();
     const int status = end.ended() ? 0 : QApplication::exec();
     // Windows closed on the way out are deleted later; let that happen now.

@@ -14,18 +14,7 @@ refute exists_with_role frmNagScreen2
 focus "$Q"
 
 step "first test: a lower animal in every round, by arrows, Alt+N, Space and Shift+Tab"
-keys Tab Down Down Down Down alt+n # Horse, the bottom one
-gave_up 1
-keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
-gave_up 2
-keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
-gave_up 3
-keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
-gave_up 4
-keys alt+r # Monkey is left
-wait_until 10 mapped frmDisplay
-refute mapped frmMain
-[ "$(results_shown | sed -n 1p)" = "1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey" ]
+whole_test_by_keyboard
 R=$(window frmDisplay)
 [ "$(size_of "$R" | cut -dx -f1)" = 609 ]
 

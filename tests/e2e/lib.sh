@@ -75,6 +75,24 @@ results_shown() { sed -n 's/.*result window shows: //p' "$OUT/app.log"; }
 log_count_is() { [ "$(grep -c "$1" "$OUT/app.log")" = "$2" ]; }
 # Access keys click after a short animation: the next keys wait for the give-up.
 gave_up() { wait_until 5 log_count_is 'gave up' "$1"; }
+# A whole test from the question window's first screen, by arrows, Alt+N,
+# Space and Shift+Tab, giving up a lower animal in every round; the result
+# window then shows that order.
+whole_test_by_keyboard() {
+    keys Tab Down Down Down Down alt+n # Horse, the bottom one
+    gave_up 1
+    keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
+    gave_up 2
+    keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
+    gave_up 3
+    keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
+    gave_up 4
+    keys alt+r # Monkey is left
+    wait_until 10 mapped frmDisplay
+    refute mapped frmMain
+    [ "$(results_shown | sed -n 1p)" = "1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey" ]
+}
+
 start_x() {
     local fdfile="$OUT/display"
     exec 5>"$fdfile"

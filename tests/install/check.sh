@@ -59,13 +59,33 @@ appstreamcli validate --no-net "$X/usr/share/metainfo/$ID.metainfo.xml"
 grep -qF "<release version=\"$VERSION\"" "$X/usr/share/metainfo/$ID.metainfo.xml"
 EXEC=$(sed -n 's/^Exec=//p' "$X/usr/share/applications/$ID.desktop")
 [ "$EXEC" = /usr/games/QVFreeTavrisk ]
-for word in '^\.SH OPTIONS' XDG_CONFIG_HOME QT_SCALE_FACTOR QVFreeTavrisk.conf; do
+for word in '^\.SH OPTIONS' XDG_CONFIG_HOME QT_SCALE_FACTOR QT_QPA_PLATFORM QVFreeTavrisk.conf; do
     zcat "$X/usr/share/man/man6/QVFreeTavrisk.6.gz" | grep -q "$word"
 done
 
 step "a second build, without tests, gives the same bytes"
 DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b >"$OUT/build2.log" 2>&1 || { tail -30 "$OUT/build2.log"; exit 1; }
 cmp "$OUT/first.deb" "$DEB"
+
+if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
+    step "Debian's own test of the installed package passes (autopkgtest, null runner)"
+    purge() { dpkg -P "$PKG" >/dev/null 2>&1 || true; }
+    trap 'rc=$?; purge; (exit $rc); cleanup' EXIT
+    autopkgtest "$DEB" "$OUT/src" -- null >"$OUT/autopkgtest.log" 2>&1 || { tail -30 "$OUT/autopkgtest.log"; exit 1; }
+    grep -qE '^starts +PASS' "$OUT/autopkgtest.log"
+    purge
+
+    step "and fails on a package whose program is missing"
+    rm -rf "$OUT/broken" && dpkg-deb -R "$DEB" "$OUT/broken"
+    rm "$OUT/broken/usr/games/QVFreeTavrisk"
+    sed -i '/usr\/games\/QVFreeTavrisk$/d' "$OUT/broken/DEBIAN/md5sums"
+    dpkg-deb -b "$OUT/broken" "$OUT/broken.deb" >/dev/null
+    rc=0
+    autopkgtest "$OUT/broken.deb" "$OUT/src" -- null >"$OUT/autopkgtest-broken.log" 2>&1 || rc=$?
+    [ "$rc" = 4 ] || { tail -30 "$OUT/autopkgtest-broken.log"; exit 1; }
+    grep -qE '^starts +FAIL' "$OUT/autopkgtest-broken.log"
+    purge
+fi
 
 start_x
 if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
