@@ -7,6 +7,7 @@
 #include "gui/aboutbox.h"
 #include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
+#include "gui/refusals.h"
 #include "gui/resultwindow.h"
 
 #include <exception>
@@ -34,9 +35,8 @@ template <typename Step> void attempt(const char *what, Step &&step)
 
 } // namespace
 
-Controller::Controller(Services &services)
-    : m_services(services), m_pages(services.opener), m_registry(services.end),
-      m_referral(services.messages, services.opener)
+Controller::Controller(Services &services, gui::Refusals &refusals)
+    : m_services(services), m_refusals(refusals), m_pages(services.opener), m_registry(services.end)
 {}
 
 Controller::~Controller()
@@ -67,9 +67,8 @@ void Controller::startup()
     m_registry.loaded(StartupName, [this] { EndProgram(); });
 
     if (!m_services.instance.acquire()) {
-        m_services.messages.show(nullptr, QStringLiteral("Application is already running"),
-                                 text::appTitle(), MessageBoxes::Icon::Information,
-                                 MessageBoxes::Buttons::Ok);
+        m_services.messages.show(QStringLiteral("Application is already running"), text::appTitle(),
+                                 MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
         EndProgram();
         return;
     }
@@ -138,10 +137,9 @@ gui::ExitWindow *Controller::loadExitWindow()
     if (!m_exit) {
         m_services.random.seedFromClock();
         const int support = supportTextIndex(m_services.random.next());
-        m_exit = new gui::ExitWindow(support, m_services.messages);
+        m_exit = new gui::ExitWindow(support, m_refusals);
         forwardPages(m_exit.data());
-        connect(m_exit, &gui::ExitWindow::submitClicked, this,
-                [this] { m_referral.submit(m_exit->fieldTexts(), m_exit); });
+        connect(m_exit, &gui::ExitWindow::submitClicked, this, &Controller::submitReferral);
         connect(m_exit, &gui::FormWindow::unloading, this, [this] {
             m_registry.unloading(ExitName);
             m_exit = nullptr;
@@ -151,6 +149,16 @@ gui::ExitWindow *Controller::loadExitWindow()
         recordLoaded(m_exit, ExitName);
     }
     return m_exit;
+}
+
+void Controller::submitReferral()
+{
+    // A refusal opens above the exit window; a complete form goes to the browser.
+    const Referral outcome = m_referral.submit(m_exit->fieldTexts());
+    if (!outcome.refusal.isEmpty())
+        m_refusals.refuse(m_exit, outcome.refusal);
+    else
+        m_services.opener.open(outcome.address);
 }
 
 void Controller::mainFormUnloading(const QString &name)

@@ -15,6 +15,7 @@ class ResultWindow;
 class ExitWindow;
 class MainForm;
 class FormWindow;
+class Refusals;
 } // namespace tavrisk::gui
 
 namespace tavrisk::app {
@@ -26,7 +27,7 @@ class Controller : public QObject
 {
     Q_OBJECT
 public:
-    explicit Controller(Services &services);
+    Controller(Services &services, gui::Refusals &refusals);
     ~Controller() override;
 
     void startup();
@@ -48,7 +49,6 @@ public:
 
     const TestState &testState() const { return m_state; }
     const WindowRegistry &registry() const { return m_registry; }
-    const ModTellAFriend &referral() const { return m_referral; }
 
 private:
     template <typename Window> void forwardPages(Window *window);
@@ -59,8 +59,10 @@ private:
     // Closes a main window on the way to the other one.
     void navigateAway(QWidget *window);
     void showQuestionWindow();
+    void submitReferral();
 
     Services &m_services;
+    gui::Refusals &m_refusals;
     ModHelp m_pages;
     WindowRegistry m_registry;
     ModTellAFriend m_referral;

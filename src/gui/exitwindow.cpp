@@ -1,12 +1,12 @@
 #include "gui/exitwindow.h"
 
-#include "core/platform/services.h"
 #include "core/program.h"
 #include "gui/button.h"
 #include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"
+#include "gui/refusals.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -50,8 +50,8 @@ bool refusesSpace(ReferField f)
 
 } // namespace
 
-ExitWindow::ExitWindow(int supportIndex, MessageBoxes &messages)
-    : FormWindow("frmNagScreen2", 11115, 4725, Qt::white), m_messages(messages)
+ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
+    : FormWindow("frmNagScreen2", 11115, 4725, Qt::white), m_refusals(refusals)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     QWidget *c = client();
@@ -201,8 +201,7 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress:
         if (refusesSpace(f) && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            m_messages.show(this, spaceRefusedMessage(), text::appTitle(), MessageBoxes::Icon::Stop,
-                            MessageBoxes::Buttons::Ok);
+            m_refusals.refuse(this, spaceRefusedMessage());
             field(f)->setFocus();
             return true;
         }

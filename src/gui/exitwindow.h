@@ -12,11 +12,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace tavrisk {
-class MessageBoxes;
-}
-
 namespace tavrisk::gui {
+
+class Refusals;
 
 // frmNagScreen2: the last window, shown when a main window closes. Holds the
 // refer-a-friend form; closing it in any way ends the program.
@@ -25,7 +23,7 @@ class ExitWindow : public FormWindow
     Q_OBJECT
 public:
     // `supportIndex` picks the support text drawn by the load step.
-    ExitWindow(int supportIndex, MessageBoxes &messages);
+    ExitWindow(int supportIndex, Refusals &refusals);
 
     // The five fields' texts in capture order (the message with CR LF line breaks).
     std::array<QString, ReferFieldCount> fieldTexts() const;
@@ -49,7 +47,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    MessageBoxes &m_messages;
+    Refusals &m_refusals;
     std::array<QWidget *, ReferFieldCount> m_fields{};
     QPushButton *m_close = nullptr;
     QPushButton *m_submit = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/qtservices.h"
 
+#include "core/program.h"
 #include "gui/look.h"
 
 #include <QDesktopServices>
@@ -13,19 +14,16 @@ void DesktopOpener::open(const QUrl &address)
     QDesktopServices::openUrl(address);
 }
 
-MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &title,
-                                          Icon icon, Buttons buttons)
+MessageBoxes::Answer QtMessageBoxes::show(const QString &text, const QString &title, Icon icon,
+                                          Buttons buttons)
 {
-    // With its owner the box is transient for that window, so the window
-    // manager keeps it above it, also above a window that stays on top.
     QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Information, title,
-                    shownLines(text), QMessageBox::NoButton, owner);
+                    shownLines(text));
     box.setTextFormat(Qt::PlainText);
-    // Without an owner the box comes at start-up, before any window of this
-    // copy: kept above every window, another copy's included, and brought to
-    // the front, so that a copy waiting on it is never hidden.
-    if (!owner)
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Shown at start-up, before any window of this copy: kept above every
+    // window, another copy's included, and brought to the front, so that a
+    // copy waiting on it is never hidden.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -34,14 +32,23 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *owner, const QString &text, c
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    if (!owner) {
-        box.show();
-        box.activateWindow();
-    }
+    box.show();
+    box.activateWindow();
     const int answer = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void QtMessageBoxes::refuse(QWidget *owner, const QString &text)
+{
+    // Transient for its owner, so the window manager keeps it above that
+    // window, also above one that stays on top.
+    QMessageBox box(QMessageBox::Critical, text::appTitle(), shownLines(text), QMessageBox::Ok,
+                    owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
 }
 
 } // namespace tavrisk::gui

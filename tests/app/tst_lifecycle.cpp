@@ -327,7 +327,7 @@ void TestLifecycle::emailFieldsRefuseSpaces()
     QCOMPARE(m_fakes->messages.texts(),
              QStringList(2, QStringLiteral("Email Address Cannot Contain Space")));
     QCOMPARE(m_fakes->messages.shown[0].icon, MessageBoxes::Icon::Stop);
-    QCOMPARE(m_fakes->messages.owners(), QList<const QWidget *>(2, e));
+    QCOMPARE(m_fakes->messages.owners(), QList<const QObject *>(2, e));
     auto *name = e->findChild<QLineEdit *>("txtName");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("a b"));
@@ -385,7 +385,7 @@ void TestLifecycle::referralThroughTheForm()
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.shown.size(), 2);
-    QCOMPARE(m_fakes->messages.owners(), QList<const QWidget *>(2, e));
+    QCOMPARE(m_fakes->messages.owners(), QList<const QObject *>(2, e));
     QCOMPARE(m_fakes->opener.opened.size(), 2);
     QCOMPARE(
         m_fakes->opener.opened[0],

@@ -1,5 +1,4 @@
 // Every window's controls where the layout puts them, and no text clipped.
-#include "fakes.h"
 #include "gui/aboutbox.h"
 #include "gui/exitwindow.h"
 #include "gui/icon.h"
@@ -8,6 +7,7 @@
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 #include "gui/style.h"
+#include "programtest.h"
 
 #include "widgethelpers.h"
 
@@ -54,6 +54,7 @@ private Q_SLOTS:
 private:
     QWidget *window(const QString &which) const;
     FakeMessages m_messages;
+    FakeRefusals m_refusals{m_messages};
     std::unique_ptr<gui::QuestionWindow> m_question;
     std::unique_ptr<gui::ResultWindow> m_result;
     std::unique_ptr<gui::AboutBox> m_about;
@@ -67,7 +68,7 @@ void TestLayout::initTestCase()
     m_result = std::make_unique<gui::ResultWindow>();
     m_about = std::make_unique<gui::AboutBox>();
     for (int i = 0; i < 4; ++i)
-        m_exit[i] = std::make_unique<gui::ExitWindow>(i, m_messages);
+        m_exit[i] = std::make_unique<gui::ExitWindow>(i, m_refusals);
     // The result window as a real test leaves it: the widest lines there are.
     ResultLines lines;
     const QStringList order{"Sheep", "Monkey", "Horse", "Lion", "Cow"};

@@ -25,6 +25,8 @@ struct FakeOpener : UrlOpener
     }
 };
 
+// Start-up boxes, and (through FakeRefusals) the refusals raised by a window,
+// in the order shown.
 struct FakeMessages : MessageBoxes
 {
     struct Shown
@@ -32,13 +34,17 @@ struct FakeMessages : MessageBoxes
         QString text, title;
         Icon icon;
         Buttons buttons;
-        const QWidget *owner;
+        const QObject *owner; // the window that raised it, or null
     };
     QList<Shown> shown;
     Answer nextAnswer = Answer::Ok;
     std::function<void()> onShow;
-    Answer show(QWidget *owner, const QString &text, const QString &title, Icon icon,
-                Buttons buttons) override
+    Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons) override
+    {
+        return record(nullptr, text, title, icon, buttons);
+    }
+    Answer record(const QObject *owner, const QString &text, const QString &title, Icon icon,
+                  Buttons buttons)
     {
         shown.append({text, title, icon, buttons, owner});
         if (onShow)
@@ -54,9 +60,9 @@ struct FakeMessages : MessageBoxes
             t << s.text;
         return t;
     }
-    QList<const QWidget *> owners() const
+    QList<const QObject *> owners() const
     {
-        QList<const QWidget *> o;
+        QList<const QObject *> o;
         for (const Shown &s : shown)
             o << s.owner;
         return o;

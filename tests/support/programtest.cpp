@@ -34,13 +34,15 @@ void ProgramTest::cleanup()
 
 void ProgramTest::startProgram()
 {
-    m_controller = std::make_unique<app::Controller>(m_fakes->services);
+    m_refusals = std::make_unique<FakeRefusals>(m_fakes->messages);
+    m_controller = std::make_unique<app::Controller>(m_fakes->services, *m_refusals);
     m_controller->startup();
 }
 
 void ProgramTest::stopProgram()
 {
     m_controller.reset();
+    m_refusals.reset();
     m_fakes.reset();
 }
 

@@ -5,6 +5,9 @@
 // its test functions.
 
 #include "fakes.h"
+#include "gui/refusals.h"
+
+#include <QWidget>
 
 #include <QObject>
 #include <memory>
@@ -19,6 +22,18 @@ class ExitWindow;
 } // namespace tavrisk::gui
 
 namespace tavrisk::testing {
+
+// A window's refusals, recorded with the start-up boxes, the window as owner.
+struct FakeRefusals : gui::Refusals
+{
+    explicit FakeRefusals(FakeMessages &messages) : messages(messages) {}
+    void refuse(QWidget *owner, const QString &text) override
+    {
+        messages.record(owner, text, QString(), MessageBoxes::Icon::Stop,
+                        MessageBoxes::Buttons::Ok);
+    }
+    FakeMessages &messages;
+};
 
 class ProgramTest : public QObject
 {
@@ -51,6 +66,7 @@ protected:
     gui::ExitWindow *exitFromQuestion();
 
     std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<FakeRefusals> m_refusals;
     std::unique_ptr<app::Controller> m_controller;
 
 protected Q_SLOTS:

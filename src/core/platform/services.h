@@ -6,8 +6,6 @@
 #include <QUrl>
 #include <optional>
 
-class QWidget;
-
 // Platform services the program needs, handed in at start-up. The program
 // passes Qt-backed ones; tests pass fakes that record what happened.
 namespace tavrisk {
@@ -27,10 +25,10 @@ public:
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
     virtual ~MessageBoxes() = default;
-    // Modal, and kept above `owner`, the window that raised it (null before
-    // any window is shown). The first button of `buttons` is the default one.
-    virtual Answer show(QWidget *owner, const QString &text, const QString &title, Icon icon,
-                        Buttons buttons) = 0;
+    // Modal, with no owner: these are asked at start-up, before any window
+    // of the program is shown, and stay above every window until answered.
+    // The first button of `buttons` is the default one.
+    virtual Answer show(const QString &text, const QString &title, Icon icon, Buttons buttons) = 0;
 };
 
 // The per-user store of a few texts under (application, "Settings", key).

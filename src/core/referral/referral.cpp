@@ -1,6 +1,5 @@
 #include "core/referral/referral.h"
 
-#include "core/platform/services.h"
 #include "core/program.h"
 #include "core/web/pages.h"
 
@@ -165,38 +164,22 @@ QString ModTellAFriend::checkCompleteness(const std::array<QString, ReferFieldCo
     return QString();
 }
 
-void ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts, QWidget *owner)
+Referral ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts)
 {
     for (int i = 0; i < ReferFieldCount; ++i)
         m_captured[i] = trimSpaces(fieldTexts[i]);
     const QString problem = checkAddresses(m_captured);
-    if (!problem.isEmpty()) {
-        fail(owner, problem);
-        return;
-    }
-    SubmitReferral(owner);
+    if (!problem.isEmpty())
+        return {problem, {}};
+    return SubmitReferral();
 }
 
-void ModTellAFriend::SubmitReferral(QWidget *owner)
+Referral ModTellAFriend::SubmitReferral() const
 {
     const QString problem = checkCompleteness(m_captured);
-    if (!problem.isEmpty()) {
-        fail(owner, problem);
-        return;
-    }
-    m_address = referralAddress(m_captured);
-    OpenReferralPage();
-}
-
-void ModTellAFriend::OpenReferralPage()
-{
-    m_opener.open(m_address);
-}
-
-void ModTellAFriend::fail(QWidget *owner, const QString &message)
-{
-    m_messages.show(owner, message, text::appTitle(), MessageBoxes::Icon::Stop,
-                    MessageBoxes::Buttons::Ok);
+    if (!problem.isEmpty())
+        return {problem, {}};
+    return {{}, referralAddress(m_captured)};
 }
 
 } // namespace tavrisk

@@ -4,12 +4,7 @@
 #include <QUrl>
 #include <array>
 
-class QWidget;
-
 namespace tavrisk {
-
-class MessageBoxes;
-class UrlOpener;
 
 // The five form fields in capture order.
 enum class ReferField { Name, Email, Message, FriendName, FriendEmail };
@@ -38,34 +33,31 @@ QString supportText(int index);
 QString promotionParagraph();
 QString visitSiteCaption();
 
+// What a submission decided: the message that refuses it, or the address
+// to open.
+struct Referral
+{
+    QString refusal;
+    QUrl address;
+};
+
 // The refer-a-friend submission: capture, checks in their order, the address.
 class ModTellAFriend
 {
 public:
-    ModTellAFriend(MessageBoxes &messages, UrlOpener &opener)
-        : m_messages(messages), m_opener(opener)
-    {}
-
-    // The click on "Refer A Friend Now", with the fields' texts as they stand;
-    // a failed check's message opens above `owner`.
-    void submit(const std::array<QString, ReferFieldCount> &fieldTexts, QWidget *owner);
+    // The click on "Refer A Friend Now", with the fields' texts as they stand.
+    Referral submit(const std::array<QString, ReferFieldCount> &fieldTexts);
 
     const std::array<QString, ReferFieldCount> &captured() const { return m_captured; }
-    QUrl lastAddress() const { return m_address; }
 
     // Steps of the submission, each returning the message that stops it (or nothing).
     static QString checkAddresses(const std::array<QString, ReferFieldCount> &values);
     static QString checkCompleteness(const std::array<QString, ReferFieldCount> &values);
 
 private:
-    void SubmitReferral(QWidget *owner);
-    void OpenReferralPage();
-    void fail(QWidget *owner, const QString &message);
+    Referral SubmitReferral() const;
 
-    MessageBoxes &m_messages;
-    UrlOpener &m_opener;
     std::array<QString, ReferFieldCount> m_captured;
-    QUrl m_address;
 };
 
 } // namespace tavrisk

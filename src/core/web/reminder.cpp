@@ -130,8 +130,8 @@ void CheckUpdateReminder(Services &services)
         break;
     }
     const auto answer =
-        services.messages.show(nullptr, updateQuestion(), text::appTitle(),
-                               MessageBoxes::Icon::Information, MessageBoxes::Buttons::YesNo);
+        services.messages.show(updateQuestion(), text::appTitle(), MessageBoxes::Icon::Information,
+                               MessageBoxes::Buttons::YesNo);
     if (!services.settings.WriteSetting(DurationKey, todayText)) {
         qCInfo(lcApp, "update reminder: today's date could not be stored; no page opened");
         return;
