@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: install what is missing, then build.
+# Shared by the scripts: install what is missing from Debian's packages.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
@@ -15,10 +15,10 @@ ensure_packages() {
     local missing
     missing=$(missing_packages "$@" | xargs)
     [ -z "$missing" ] && return 0
-    local sudo=""
+    local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
-            sudo="sudo"
+            sudo=(sudo)
         else
             echo "Missing Debian packages: $missing" >&2
             echo "Install them with: sudo apt-get install $missing" >&2
@@ -26,13 +26,11 @@ ensure_packages() {
         fi
     fi
     echo "Installing: $missing"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    "${sudo[@]}" apt-get update -qq
+    # sudo drops the environment, so the setting goes through env.
+    # shellcheck disable=SC2086
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core imagemagick)
-
-# The build folder of a preset, as CMakePresets.json gives it.
-build_dir() {
-    cmake -DPRESET="$1" -P "$ROOT/cmake/presetdir.cmake"
-}
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
