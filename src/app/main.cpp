@@ -1,6 +1,8 @@
 #include "app/controller.h"
 #include "core/platform/log.h"
-#include "core/platform/platform.h"
+#include "core/platform/clock.h"
+#include "core/platform/instancelock.h"
+#include "core/platform/processend.h"
 #include "core/platform/random.h"
 #include "core/platform/session.h"
 #include "core/platform/settings.h"
@@ -43,7 +45,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     LockFileInstance instance(name);
     ClockSeededRandom random;
-    ExitProcess end(instance);
+    EventLoopEnd end(instance);
     Services services{opener, messages, settings, clock, instance, random, end};
 
     Controller controller(services, messages);

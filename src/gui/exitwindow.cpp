@@ -1,6 +1,7 @@
 #include "gui/exitwindow.h"
 
 #include "core/program.h"
+#include "core/promotion/promotion.h"
 #include "gui/button.h"
 #include "gui/icon.h"
 #include "gui/label.h"

@@ -1,6 +1,8 @@
 // Start-up, the moves between windows, the exit window and the road out.
 #include "app/controller.h"
+#include "core/promotion/promotion.h"
 #include "core/web/reminder.h"
+#include "core/web/storeddate.h"
 #include "gui/exitwindow.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"

@@ -18,4 +18,11 @@ int coBrandNumber(float r);
 enum class OfferInFront { CoBrand, FullBrand, AsDefined };
 OfferInFront coBrandOutcome(int number);
 
+// The exit window's texts.
+// Index 0..3 of the support text for a draw r in [0, 1).
+int supportTextIndex(float r);
+QString supportText(int index);
+QString promotionParagraph();
+QString visitSiteCaption();
+
 } // namespace tavrisk

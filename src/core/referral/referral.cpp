@@ -77,66 +77,6 @@ QUrl referralAddress(const std::array<QString, ReferFieldCount> &values)
     return QUrl::fromEncoded(address, QUrl::StrictMode);
 }
 
-int supportTextIndex(float r)
-{
-    // Only one of the four texts can ever come out, whatever the draw.
-    if (!(r > 0.0f))
-        return 0;
-    if (r >= 1.0f)
-        return 3;
-    return std::clamp(static_cast<int>(r * 4.0f), 0, 3);
-}
-
-QString supportText(int index)
-{
-    const QString site = siteHost();
-    switch (std::clamp(index, 0, 3)) {
-    case 0:
-        return QStringLiteral("Quorvane Softwares, such as this can be created and maintained "
-                              "only with your support. The best way to support Quorvane is to "
-                              "visit ") +
-               site +
-               QStringLiteral(" regularly and take part in the discussions and other activities "
-                              "on the board.");
-    case 1:
-        return QStringLiteral("Visit ") + site + QStringLiteral(" regularly. Support ") + site +
-               QStringLiteral(" by taking part in the discussions and other activities. These "
-                              "softwares cannot be supported and maintained, without you "
-                              "regularly visiting ") +
-               site;
-    case 2:
-        return site +
-               QStringLiteral(" is a FREE online discussion forum for all things "
-                              "quorvane. To help ") +
-               site +
-               QStringLiteral(" develop and maintain this software visit Quorvane regularly.");
-    default:
-        return site + QStringLiteral(" needs your help. All you need to do is visit ") + site +
-               QStringLiteral(" regularly and take part in the various discussions and activites "
-                              "to help us maintain and develop more Quorvane Softwares.");
-    }
-}
-
-QString promotionParagraph()
-{
-    return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
-                          "other Quorvane Softwares. From a single software, we have now grown to "
-                          "become the world\u2019s largest resource of quorvane softwares. Be it "
-                          "astrology, psychic, tarot, numerology or occult, we have programs in "
-                          "all fields thus giving our users a wide choice depending on their "
-                          "interests.") +
-           QString(61, u' ') +
-           QStringLiteral("All the programs in the Quorvane Softwares suite are simple and easy "
-                          "to use. They are not only fun to use but also very informative. Try "
-                          "them out today and share your experience with your friends and "
-                          "family. ");
-}
-
-QString visitSiteCaption()
-{
-    return QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now");
-}
-
 QString ModTellAFriend::checkAddresses(const std::array<QString, ReferFieldCount> &values)
 {
     const QString &mine = values[index(ReferField::Email)];

@@ -27,12 +27,6 @@ QString spaceRefusedMessage();
 // reaches the site exactly as captured.
 QUrl referralAddress(const std::array<QString, ReferFieldCount> &values);
 
-// Index 0..3 of the support text for a draw r in [0, 1).
-int supportTextIndex(float r);
-QString supportText(int index);
-QString promotionParagraph();
-QString visitSiteCaption();
-
 // What a submission decided: the message that refuses it, or the address
 // to open.
 struct Referral

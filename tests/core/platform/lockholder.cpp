@@ -1,6 +1,6 @@
 // Takes the program's instance lock and holds it until its input closes,
 // so tests can race and kill real processes over it.
-#include "core/platform/platform.h"
+#include "core/platform/instancelock.h"
 
 #include <QCoreApplication>
 #include <cstdio>

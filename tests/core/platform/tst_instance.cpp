@@ -1,5 +1,5 @@
 // The single-instance lock with real processes: refusal, a killed holder, races.
-#include "core/platform/platform.h"
+#include "core/platform/instancelock.h"
 
 #include <QFile>
 #include <QProcess>

@@ -24,7 +24,6 @@ private Q_SLOTS:
     void hostileValuesArriveIntact_data();
     void hostileValuesArriveIntact();
     void everySubmissionGivesTheAddress();
-    void supportTextDraw();
 };
 
 namespace {
@@ -212,21 +211,6 @@ void TestReferral::everySubmissionGivesTheAddress()
     Fields bad = good();
     bad[int(ReferField::Email)] = QStringLiteral("nobody");
     QVERIFY(module.submit(bad).address.isEmpty());
-}
-
-void TestReferral::supportTextDraw()
-{
-    QCOMPARE(supportTextIndex(0.0f), 0);
-    QCOMPARE(supportTextIndex(0.2499f), 0);
-    QCOMPARE(supportTextIndex(0.25f), 1);
-    QCOMPARE(supportTextIndex(0.75f), 3);
-    QCOMPARE(supportTextIndex(0.99999994f), 3);
-    // Whatever a faulty source hands over, one of the four texts comes out.
-    QCOMPARE(supportTextIndex(1.0f), 3);
-    QCOMPARE(supportTextIndex(-0.5f), 0);
-    QCOMPARE(supportTextIndex(std::numeric_limits<float>::quiet_NaN()), 0);
-    QVERIFY(supportText(1).endsWith(siteHost()));
-    QVERIFY(supportText(3).contains(QStringLiteral("activites")));
 }
 
 QTEST_APPLESS_MAIN(TestReferral)

@@ -1,6 +1,7 @@
 // The update reminder: when it asks, what it stores and opens, in which order.
 #include "core/platform/settings.h"
 #include "core/web/reminder.h"
+#include "core/web/storeddate.h"
 
 #include "fakes.h"
 

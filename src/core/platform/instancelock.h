@@ -2,15 +2,7 @@
 
 #include "core/platform/services.h"
 
-// Platform services that need no windows.
 namespace tavrisk {
-
-class SystemClock : public Clock
-{
-public:
-    QDate today() const override;
-    QLocale locale() const override;
-};
 
 // One lock per user and application name, held by the operating system for
 // the life of the process: an advisory lock on a file in the user's runtime
@@ -33,22 +25,6 @@ private:
 #else
     int m_fd = -1;
 #endif
-};
-
-// Ends the process the ordinary way: the lock goes at once, so a new copy
-// may start, then the event loop ends and main returns 0, running every
-// destructor and exit handler on the way out.
-class ExitProcess : public ProcessEnd
-{
-public:
-    explicit ExitProcess(InstanceLock &lock) : m_lock(lock) {}
-    void endProcess() override;
-    // Asked for before the event loop runs, the end is main's to make.
-    bool ended() const { return m_ended; }
-
-private:
-    InstanceLock &m_lock;
-    bool m_ended = false;
 };
 
 } // namespace tavrisk

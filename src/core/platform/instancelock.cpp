@@ -1,6 +1,5 @@
-#include "core/platform/platform.h"
+#include "core/platform/instancelock.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -16,16 +15,6 @@
 #endif
 
 namespace tavrisk {
-
-QDate SystemClock::today() const
-{
-    return QDate::currentDate();
-}
-
-QLocale SystemClock::locale() const
-{
-    return QLocale::system();
-}
 
 QString LockFileInstance::lockPath(const QString &applicationName)
 {
@@ -104,12 +93,5 @@ void LockFileInstance::unlock()
 }
 
 #endif
-
-void ExitProcess::endProcess()
-{
-    m_lock.release();
-    m_ended = true;
-    QCoreApplication::exit(0);
-}
 
 } // namespace tavrisk
