@@ -1,9 +1,9 @@
 // Show Result / Back round trips inside one process (offscreen), 1,000 by
 // default (BLOCKS of 100), with resident memory and the time per 100 trips.
 #include "app/controller.h"
+#include "gui/application.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
-#include "gui/style.h"
 
 #include "fakes.h"
 

@@ -1,13 +1,13 @@
 #include "app/controller.h"
-#include "core/platform/log.h"
 #include "core/platform/clock.h"
 #include "core/platform/instancelock.h"
+#include "core/platform/log.h"
 #include "core/platform/processend.h"
 #include "core/platform/random.h"
 #include "core/platform/session.h"
 #include "core/platform/settings.h"
+#include "gui/application.h"
 #include "gui/qtservices.h"
-#include "gui/style.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -19,14 +19,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A widget that only groups others, named for screen readers.
-class Group : public QWidget
-{
-    Q_OBJECT
-public:
-    Group(QWidget *parent, const char *name, const QString &accessibleName, const QRect &rect);
-};
-
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
                    const QFont &font, const QColor &foreground, bool autoSize = false);
 

@@ -27,15 +27,6 @@ MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips
     connect(m_menus.about, &QAction::triggered, this, &MainForm::aboutRequested);
 }
 
-QWidget *addBand(QWidget *parent, const char *name, const QRect &rect, const QColor &colour)
-{
-    auto *band = new QWidget(parent);
-    band->setObjectName(QLatin1String(name));
-    band->setGeometry(rect);
-    setBackground(band, colour);
-    return band;
-}
-
 void MainForm::connectLink(LinkLabel *label, Page page)
 {
     connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT pageRequested(page); });

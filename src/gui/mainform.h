@@ -44,6 +44,4 @@ private:
     LinkLabel *m_coBrand = nullptr;
 };
 
-QWidget *addBand(QWidget *parent, const char *name, const QRect &rect, const QColor &colour);
-
 } // namespace tavrisk::gui

@@ -1,6 +1,8 @@
 #include "gui/questionwindow.h"
 
+#include "gui/band.h"
 #include "gui/button.h"
+#include "gui/group.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"

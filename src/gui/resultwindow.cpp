@@ -1,5 +1,6 @@
 #include "gui/resultwindow.h"
 
+#include "gui/band.h"
 #include "gui/button.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"

@@ -1,12 +1,13 @@
 // Every window's controls where the layout puts them, and no text clipped.
 #include "gui/aboutbox.h"
+#include "gui/application.h"
 #include "gui/exitwindow.h"
+#include "gui/group.h"
 #include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/look.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
-#include "gui/style.h"
 #include "programtest.h"
 
 #include "widgethelpers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/style.h"
+#include "gui/application.h"
 
 #include <QApplication>
 #include <QHash>
