@@ -248,19 +248,9 @@ void Controller::showAbout(QWidget *owner)
 
 void Controller::CoBrand_Randomize()
 {
-    m_intCoBrandRandomNumber = tavrisk::coBrandNumber(m_services.random.next());
-    if (!m_main)
-        return;
-    switch (coBrandOutcome(m_intCoBrandRandomNumber)) {
-    case OfferInFront::CoBrand:
-        m_main->bringToFront(m_main->coBrandLabel());
-        break;
-    case OfferInFront::FullBrand:
-        m_main->bringToFront(m_main->fullBrandLabel());
-        break;
-    case OfferInFront::AsDefined:
-        break;
-    }
+    const int number = tavrisk::coBrandNumber(m_services.random.next());
+    if (m_main)
+        m_main->putInFront(coBrandOutcome(number));
 }
 
 void Controller::EndProgram()

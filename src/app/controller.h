@@ -32,14 +32,10 @@ public:
 
     void startup();
 
-    // Loaded windows, or null; the accessors below these create on first use.
+    // Loaded windows, or null.
     gui::QuestionWindow *question() const;
     gui::ResultWindow *result() const;
     gui::ExitWindow *exitWindow() const;
-
-    gui::QuestionWindow *loadQuestionWindow();
-    gui::ResultWindow *loadResultWindow();
-    gui::ExitWindow *loadExitWindow();
 
     void next();
     void back();
@@ -51,6 +47,9 @@ public:
     const WindowRegistry &registry() const { return m_registry; }
 
 private:
+    gui::QuestionWindow *loadQuestionWindow();
+    gui::ResultWindow *loadResultWindow();
+    gui::ExitWindow *loadExitWindow();
     template <typename Window> void forwardPages(Window *window);
     void recordLoaded(QWidget *window, const QString &name);
     static void present(gui::FormWindow *window);
@@ -67,7 +66,6 @@ private:
     WindowRegistry m_registry;
     ModTellAFriend m_referral;
     TestState m_state;
-    int m_intCoBrandRandomNumber = 0; // kept as drawn; nothing reads it
     bool m_navigating = false;
     QPointer<gui::QuestionWindow> m_main;
     QPointer<gui::ResultWindow> m_display;

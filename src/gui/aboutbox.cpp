@@ -41,18 +41,19 @@ AboutBox::AboutBox(QWidget *parent)
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const QFont bold = verdana(8.25, true);
+    const QFont bold = verdana(8.25, Bold);
     QPushButton *ok = addButton(this, "cmdOK", QStringLiteral("&OK"),
                                 twipsRect(4920, 3480, 1260, 345), bold, colour::Silver);
     ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    const QFont link = verdana(8.25, true, true);
+    const QFont link = verdana(8.25, Bold | Underline);
     LinkLabel *home = addLink(this, "lblHomePage", homePageLinkText(),
-                              twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, true);
-    LinkLabel *details = addLink(this, "Label5", QStringLiteral("Click here for more details"),
-                                 twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, true);
+                              twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, Fit::ToText);
+    LinkLabel *details =
+        addLink(this, "Label5", QStringLiteral("Click here for more details"),
+                twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, Fit::ToText);
     for (QLabel *l : {static_cast<QLabel *>(home), static_cast<QLabel *>(details)})
         setBackground(l, colour::Pink);
     connect(home, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::Home); });
@@ -61,7 +62,7 @@ AboutBox::AboutBox(QWidget *parent)
     addLabel(this, "Label6",
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                             "money online. Get this software fully branded for your website."),
-             twipsRect(240, 2430, 5775, 615), bold, colour::DarkRed, true);
+             twipsRect(240, 2430, 5775, 615), bold, colour::DarkRed, Fit::Wrapped);
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));
@@ -70,9 +71,9 @@ AboutBox::AboutBox(QWidget *parent)
     rule->setGeometry(px(-60), px(3360), px(6420), 1);
 
     addLabel(this, "Label2", text::windowCaption(), twipsRect(960, 240, 4725, 240),
-             verdana(9.75, true), palette().color(QPalette::WindowText), false, true);
+             verdana(9.75, Bold), palette().color(QPalette::WindowText), Fit::ToText);
     addLabel(this, "Label1", aboutText(), twipsRect(210, 960, 5745, 855), verdana(8.25),
-             colour::DarkRed, true);
+             colour::DarkRed, Fit::Wrapped);
 
     ok->setFocus();
 }

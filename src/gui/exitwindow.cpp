@@ -28,7 +28,7 @@ QGroupBox *addPanel(QWidget *parent, const char *name, const QString &caption, c
 {
     auto *panel = new QGroupBox(caption, parent);
     panel->setObjectName(QLatin1String(name));
-    panel->setFont(verdana(9.75, true));
+    panel->setFont(verdana(9.75, Bold));
     panel->setGeometry(rect);
     setBackground(panel, colour::Navy);
     setForeground(panel, Qt::white);
@@ -59,13 +59,13 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
 
     QGroupBox *softwares = addPanel(c, "Frame6", QStringLiteral("Download Quorvane Softwares"),
                                     twipsRect(7320, 120, 3735, 4575));
-    LinkLabel *goToHome =
-        addLink(softwares, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
-                twipsRect(75, 4250, 3585, 210), verdana(9, true, true), Qt::yellow, true);
+    LinkLabel *goToHome = addLink(
+        softwares, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
+        twipsRect(75, 4250, 3585, 210), verdana(9, Bold | Underline), Qt::yellow, Fit::ToText);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
     addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
-             twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, true);
+             twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, Fit::Wrapped);
 
     QGroupBox *refer =
         addPanel(c, "Frame2", QStringLiteral("Refer A Friend"), twipsRect(120, 3240, 7065, 1455));
@@ -88,7 +88,7 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
     addField(ReferField::FriendEmail, "txtFriendEmail", twipsRect(3600, 720, 3375, 285));
     addField(ReferField::Email, "txtEmail", twipsRect(3600, 360, 3375, 285));
     m_submit = addButton(refer, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                         twipsRect(1920, 1080, 3375, 285), verdana(8.25, true));
+                         twipsRect(1920, 1080, 3375, 285), verdana(8.25, Bold));
     connect(m_submit, &QPushButton::clicked, this, &ExitWindow::submitClicked);
     addField(ReferField::Name, "txtName", twipsRect(85, 360, 3375, 285));
     for (int i = 0; i < ReferFieldCount; ++i) {
@@ -124,12 +124,12 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
     icon->setFocusPolicy(Qt::TabFocus);
 
     m_support = addLabel(c, "Label2", supportText(supportIndex), twipsRect(120, 840, 6975, 1095),
-                         verdana(9.75, true), Qt::black, true);
+                         verdana(9.75, Bold), Qt::black, Fit::Wrapped);
     QFont captionFont(QStringLiteral("MS Sans Serif"));
     captionFont.setStyleHint(QFont::SansSerif);
     captionFont.setPointSizeF(18);
     addLabel(c, "lblNagScreen2Caption", text::windowCaption(), twipsRect(1080, 240, 0, 0),
-             captionFont, Qt::black, false, true);
+             captionFont, Qt::black, Fit::ToText);
 
     QWidget *order[] = {m_close,
                         m_check,

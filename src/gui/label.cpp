@@ -38,14 +38,14 @@ static QFont fittedFont(QFont font, const QString &text, int flags, QSize room)
 }
 
 void Label::place(const char *name, const QString &text, const QRect &rect, const QFont &font,
-                  const QColor &foreground, bool wrap, bool autoSize)
+                  const QColor &foreground, Fit how)
 {
     setObjectName(QLatin1String(name));
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(wrap);
+    setWordWrap(how == Fit::Wrapped);
     m_designFont = font;
-    m_autoSize = autoSize;
+    m_autoSize = how == Fit::ToText;
     setFont(font);
     setForeground(this, foreground);
     setText(text);
@@ -67,10 +67,10 @@ void Label::fit()
 }
 
 Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-                const QFont &font, const QColor &foreground, bool wrap, bool autoSize)
+                const QFont &font, const QColor &foreground, Fit how)
 {
     auto *label = new Label(parent);
-    label->place(name, text, rect, font, foreground, wrap, autoSize);
+    label->place(name, text, rect, font, foreground, how);
     return label;
 }
 

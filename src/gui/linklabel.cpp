@@ -19,10 +19,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-                   const QFont &font, const QColor &foreground, bool autoSize)
+                   const QFont &font, const QColor &foreground, Fit how)
 {
     auto *label = new LinkLabel(parent);
-    label->place(name, text, rect, font, foreground, !autoSize, autoSize);
+    label->place(name, text, rect, font, foreground, how);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }

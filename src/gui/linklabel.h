@@ -20,6 +20,6 @@ protected:
 };
 
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,
-                   const QFont &font, const QColor &foreground, bool autoSize = false);
+                   const QFont &font, const QColor &foreground, Fit how = Fit::Wrapped);
 
 } // namespace tavrisk::gui

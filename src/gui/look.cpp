@@ -6,7 +6,7 @@
 
 namespace tavrisk::gui {
 
-QFont verdana(qreal points, bool bold, bool underline)
+QFont verdana(qreal points, FontStyle style)
 {
     // Looked up once, among the installed families: a family list would send
     // every new size through the missing family's lookup, and hasFamily()
@@ -18,8 +18,8 @@ QFont verdana(qreal points, bool bold, bool underline)
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setUnderline(underline);
+    font.setBold(style & Bold);
+    font.setUnderline(style & Underline);
     return font;
 }
 

@@ -32,8 +32,14 @@ inline const QColor Silver{192, 192, 192};
 inline const QColor Navy{0, 0, 128};
 } // namespace colour
 
+enum FontStyle : unsigned { Regular = 0, Bold = 1, Underline = 2 };
+constexpr FontStyle operator|(FontStyle a, FontStyle b)
+{
+    return FontStyle(unsigned(a) | unsigned(b));
+}
+
 // Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
-QFont verdana(qreal points, bool bold = false, bool underline = false);
+QFont verdana(qreal points, FontStyle style = Regular);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);

@@ -12,9 +12,9 @@
 
 namespace tavrisk::gui {
 
-MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, bool resultWindow)
+MainForm::MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, MenuSet menus)
     : FormWindow(name, clientWidthTwips, clientHeightTwips, colour::Orange),
-      m_menus(buildMenuBar(menuBar(), resultWindow))
+      m_menus(buildMenuBar(menuBar(), menus))
 {
     auto page = [this](QAction *action, Page p) {
         connect(action, &QAction::triggered, this, [this, p] { Q_EMIT pageRequested(p); });
@@ -34,8 +34,8 @@ void MainForm::connectLink(LinkLabel *label, Page page)
 
 void MainForm::addBanner(QWidget *band, const QRect &rect)
 {
-    LinkLabel *banner =
-        addLink(band, "Label61", bannerCaption(), rect, verdana(9, true, true), colour::Maroon);
+    LinkLabel *banner = addLink(band, "Label61", bannerCaption(), rect,
+                                verdana(9, Bold | Underline), colour::Maroon);
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     connectLink(banner, Page::Home);
 }
@@ -43,7 +43,7 @@ void MainForm::addBanner(QWidget *band, const QRect &rect)
 void MainForm::addOffers(QWidget *band, int left, int top)
 {
     const QRect rect = twipsRect(left, top, 5985, 615);
-    const QFont font = verdana(8.25, true, true);
+    const QFont font = verdana(8.25, Bold | Underline);
     m_fullBrand = addLink(band, "lblFullBrand", fullBrandCaption(), rect, font, colour::Maroon);
     m_coBrand =
         addLink(band, "lblCobrand", labelDisplayText(coBrandCaption()), rect, font, colour::Maroon);
@@ -62,14 +62,17 @@ QLabel *MainForm::offerInFront() const
     return siblings.indexOf(m_coBrand) > siblings.indexOf(m_fullBrand) ? m_coBrand : m_fullBrand;
 }
 
-void MainForm::bringToFront(QLabel *offer)
+void MainForm::putInFront(OfferInFront offer)
 {
-    offer->raise();
+    if (offer == OfferInFront::CoBrand)
+        m_coBrand->raise();
+    else if (offer == OfferInFront::FullBrand)
+        m_fullBrand->raise();
 }
 
 void MainForm::addExitButton(QWidget *band, const QRect &rect)
 {
-    m_exit = addButton(band, "cmdExit", QStringLiteral("&Exit"), rect, verdana(8.25, true),
+    m_exit = addButton(band, "cmdExit", QStringLiteral("&Exit"), rect, verdana(8.25, Bold),
                        colour::Silver);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_menus.exit, &QAction::triggered, m_exit, &QPushButton::click);

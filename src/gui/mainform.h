@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/promotion/promotion.h"
 #include "core/web/pages.h"
 #include "gui/formwindow.h"
 #include "gui/linklabel.h"
@@ -16,7 +17,7 @@ class MainForm : public FormWindow
 {
     Q_OBJECT
 public:
-    MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, bool resultWindow);
+    MainForm(const char *name, int clientWidthTwips, int clientHeightTwips, MenuSet menus);
 
     const MenuCommands &menus() const { return m_menus; }
     QPushButton *exitButton() const { return m_exit; }
@@ -24,7 +25,8 @@ public:
     LinkLabel *coBrandLabel() const { return m_coBrand; }
     // The offer label the user sees and can click.
     QLabel *offerInFront() const;
-    void bringToFront(QLabel *offer);
+    // Raises the offer label the draw chose; AsDefined leaves them as laid out.
+    void putInFront(OfferInFront offer);
 
 Q_SIGNALS:
     void pageRequested(tavrisk::Page page);

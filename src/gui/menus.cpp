@@ -14,8 +14,9 @@ QAction *named(QAction *action, const char *name)
 }
 } // namespace
 
-MenuCommands buildMenuBar(QMenuBar *bar, bool resultWindow)
+MenuCommands buildMenuBar(QMenuBar *bar, MenuSet set)
 {
+    const bool resultWindow = set == MenuSet::Result;
     MenuCommands m;
     // Native menu bars would move the menus out of the window on macOS and
     // some Linux desktops; the window's size is given with its menu bar.

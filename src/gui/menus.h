@@ -19,6 +19,8 @@ struct MenuCommands
 };
 
 // File and Help menus, Donate, and the Make Money Online item nobody can choose.
-MenuCommands buildMenuBar(QMenuBar *bar, bool resultWindow);
+// The two main windows' menus differ a little: the result window has Back.
+enum class MenuSet { Question, Result };
+MenuCommands buildMenuBar(QMenuBar *bar, MenuSet set);
 
 } // namespace tavrisk::gui

@@ -15,7 +15,7 @@
 
 namespace tavrisk::gui {
 
-QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
+QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Question)
 {
     QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 7860, 615), colour::Pink);
     addBanner(top, twipsRect(120, 135, 7560, 585));
@@ -26,7 +26,7 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
     panel->setGeometry(twipsRect(0, 600, 7860, 5295));
     setBackground(panel, colour::Orange);
 
-    const QFont bold = verdana(8.25, true);
+    const QFont bold = verdana(8.25, Bold);
     LinkLabel *title = addLink(panel, "Label2", text::titleLabel(), twipsRect(120, 240, 7575, 375),
                                bold, Qt::black);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -34,9 +34,9 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, false)
     // Looks like plain text, yet opens the fully-branded page.
     connectLink(title, Page::FullBrand);
     addLabel(panel, "Label1", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
-             true);
+             Fit::Wrapped);
     m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
-                         colour::Blue, true);
+                         colour::Blue, Fit::Wrapped);
 
     // The options' own panel spans them exactly, so screen readers hear one named group.
     auto *animals = new Group(panel, "grpAnimals", QStringLiteral("Animals"),

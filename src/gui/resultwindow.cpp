@@ -31,15 +31,15 @@ constexpr std::array<const char *, AnimalCount> Numbers{"One", "Two", "Three", "
 
 } // namespace
 
-ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
+ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Result)
 {
     QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 9135, 735), colour::Pink);
     addBanner(top, twipsRect(120, 160, 8880, 555));
 
-    const QFont bold = verdana(8.25, true);
+    const QFont bold = verdana(8.25, Bold);
     QGroupBox *panel =
         addFrame(client(), "Frame1", QStringLiteral("QV Tavrisk Result"),
-                 twipsRect(0, 720, 9135, 4935), verdana(9, true), colour::Orange, Qt::black);
+                 twipsRect(0, 720, 9135, 4935), verdana(9, Bold), colour::Orange, Qt::black);
     addLabel(panel, "Label2",
              QStringLiteral(
                  "This test is based on the Japanese Animal Archetypes. The desert represents a "
@@ -47,7 +47,7 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
                  "characteristics in your life. The one that you sacrificed initially is what is "
                  "least important to you. The one that you keep with you till the last is the "
                  "most important to you."),
-             twipsRect(120, 240, 8895, 855), bold, colour::Blue, true);
+             twipsRect(120, 240, 8895, 855), bold, colour::Blue, Fit::Wrapped);
 
     QGroupBox *legend =
         addFrame(panel, "Frame6", QStringLiteral("Each Animal Represents the Following:"),
@@ -64,15 +64,15 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, true)
         const QRect line = twipsRect(480, 360 + 240 * i, 2430, 195);
         const QByteArray legendName = "Label" + QByteArray::number(4 + i);
         addLabel(legend, legendName.constData(), animalMeaning(i), line, bold, colour::Maroon,
-                 false, true);
+                 Fit::ToText);
         const QByteArray orderName = QByteArray("lblOrder") + Numbers[i];
         m_order[i] = addLabel(chosen, orderName.constData(), animalMeaning(i), line, bold,
-                              colour::Maroon, false, true);
+                              colour::Maroon, Fit::ToText);
         // lblValueOrderFive stands at the top, lblValueOrderOne at the bottom.
         const int slot = AnimalCount - 1 - i;
         const QByteArray valueName = QByteArray("lblValueOrder") + Numbers[slot];
         m_value[slot] = addLabel(valued, valueName.constData(), animalMeaning(AnimalCount - 1 - i),
-                                 line, bold, colour::Maroon, false, true);
+                                 line, bold, colour::Maroon, Fit::ToText);
     }
 
     QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5640, 9135, 855), colour::Pink);

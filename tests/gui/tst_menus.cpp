@@ -193,7 +193,7 @@ void TestMenus::handPointerOverLinks()
 void TestMenus::overflowButtonShowsTheStyleIcon()
 {
     QMenuBar bar;
-    gui::buildMenuBar(&bar, false);
+    gui::buildMenuBar(&bar, gui::MenuSet::Question);
     bar.resize(60, 30);
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
