@@ -56,7 +56,17 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     QWidget *c = client();
+    addSoftwares(c);
+    addReferralForm(c);
+    addVisitArea(c);
+    QWidget *icon = addHeading(c, supportIndex);
+    setKeyboardOrder(icon);
+    m_close->setFocus();
+}
 
+// The other programs, with a link to their page.
+void ExitWindow::addSoftwares(QWidget *c)
+{
     QGroupBox *softwares = addPanel(c, "Frame6", QStringLiteral("Download Quorvane Softwares"),
                                     twipsRect(7320, 120, 3735, 4575));
     LinkLabel *goToHome = addLink(
@@ -66,7 +76,11 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
     addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
              twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, Fit::Wrapped);
+}
 
+// The five fields and their button; each field shows its hint until used.
+void ExitWindow::addReferralForm(QWidget *c)
+{
     QGroupBox *refer =
         addPanel(c, "Frame2", QStringLiteral("Refer A Friend"), twipsRect(120, 3240, 7065, 1455));
     auto *message = new QPlainTextEdit(refer);
@@ -97,7 +111,11 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
         m_fields[i]->installEventFilter(this);
         m_fields[i]->setFont(fieldFont);
     }
+}
 
+// Exit, and the box that opens the home page.
+void ExitWindow::addVisitArea(QWidget *c)
+{
     m_close = addButton(c, "cmdClose", QStringLiteral("E&xit"), twipsRect(6000, 2760, 1245, 375),
                         verdana(8.25));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
@@ -115,7 +133,11 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
         m_check->setChecked(false);
         Q_EMIT pageRequested(Page::Home);
     });
+}
 
+// The icon, the support text and the caption; returns the icon.
+QWidget *ExitWindow::addHeading(QWidget *c, int supportIndex)
+{
     auto *icon = new QLabel(c);
     icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
     icon->setGeometry(twipsRect(360, 120, 540, 540));
@@ -130,7 +152,11 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
     captionFont.setPointSizeF(18);
     addLabel(c, "lblNagScreen2Caption", text::windowCaption(), twipsRect(1080, 240, 0, 0),
              captionFont, Qt::black, Fit::ToText);
+    return icon;
+}
 
+void ExitWindow::setKeyboardOrder(QWidget *icon)
+{
     QWidget *order[] = {m_close,
                         m_check,
                         icon,
@@ -142,7 +168,6 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
                         field(ReferField::Message)};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    m_close->setFocus();
 }
 
 QString ExitWindow::fieldText(ReferField f) const

@@ -47,6 +47,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void addSoftwares(QWidget *c);
+    void addReferralForm(QWidget *c);
+    void addVisitArea(QWidget *c);
+    QWidget *addHeading(QWidget *c, int supportIndex);
+    void setKeyboardOrder(QWidget *icon);
+
     Refusals &m_refusals;
     std::array<QWidget *, ReferFieldCount> m_fields{};
     QPushButton *m_close = nullptr;
