@@ -15,18 +15,13 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/
 export QT_LOGGING_RULES="tavrisk=true"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP BROWSER
 OPENED="$OUT/opened.txt"
-: >"$OPENED"
 SETTINGS="$XDG_CONFIG_HOME/QVFreeTavrisk/QVFreeTavrisk.conf"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../support/shell.sh"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../support/x11.sh"
 
 # The desktop's opener, replaced by one that only records the address.
-cat >"$OUT/bin/xdg-open" <<EOS
-#!/bin/sh
-printf '%s\n' "\$1" >>"$OPENED"
-EOS
-chmod +x "$OUT/bin/xdg-open"
+recording_browser "$OUT/bin/xdg-open"
 export PATH="$OUT/bin:$PATH"
-
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../support/shell.sh"
 
 PIDS=()
 STEP="start"
@@ -38,13 +33,8 @@ cleanup() {
         echo "sanitizer report in $OUT/app.log" >&2
         rc=1
     fi
-    if [ "$rc" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
-        echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
-        import -window root "$OUT/failure.png" 2>/dev/null || true
-    fi
-    local pid
-    for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    report_failure "$rc"
+    kill_all "${PIDS[@]}"
     exit "$rc"
 }
 trap cleanup EXIT
@@ -70,37 +60,13 @@ above() {
     [ "$order" = yes ]
 }
 
-# What the program logged it showed in the result window, one test a line.
-results_shown() { sed -n 's/.*result window shows: //p' "$OUT/app.log"; }
-log_count_is() { [ "$(grep -c "$1" "$OUT/app.log")" = "$2" ]; }
-# Access keys click after a short animation: the next keys wait for the give-up.
-gave_up() { wait_until 5 log_count_is 'gave up' "$1"; }
-# A whole test from the question window's first screen, by arrows, Alt+N,
-# Space and Shift+Tab, giving up a lower animal in every round; the result
-# window then shows that order.
-whole_test_by_keyboard() {
-    keys Tab Down Down Down Down alt+n # Horse, the bottom one
-    gave_up 1
-    keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
-    gave_up 2
-    keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
-    gave_up 3
-    keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
-    gave_up 4
-    keys alt+r # Monkey is left
-    wait_until 10 mapped frmDisplay
-    refute mapped frmMain
-    [ "$(results_shown | sed -n 1p)" = "1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey" ]
-}
-
-start_x() {
-    local fdfile="$OUT/display"
-    exec 5>"$fdfile"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
-    PIDS+=($!)
-    wait_until 20 test -s "$fdfile" || { echo "Xvfb did not start" >&2; return 1; }
-    export DISPLAY=":$(head -n1 "$fdfile")"
-    wait_until 20 xdpyinfo
+program_log() { cat "$OUT/app.log" 2>/dev/null; }
+showing() {
+    case $1 in
+    question) mapped frmMain ;;
+    result) mapped frmDisplay ;;
+    exit) mapped frmNagScreen2 ;;
+    esac
 }
 
 # Starts a copy of the program; its pid goes to $APP_PID.
@@ -110,20 +76,6 @@ start_app() {
     PIDS+=("$APP_PID")
 }
 
-# The mapped windows whose role (object name) is $1, one id a line.
-# With a second argument "any", also those never mapped or hidden again.
-windows_with_role() {
-    local id visible=--onlyvisible
-    [ "${2:-}" = any ] && visible=
-    for id in $(xdotool search $visible --name 'QV Tavrisk' 2>/dev/null); do
-        xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\"" && echo "$id"
-    done
-    return 0
-}
-# Whether any window of role $1 exists, on screen or not.
-exists_with_role() { [ -n "$(windows_with_role "$1" any)" ]; }
-mapped() { [ -n "$(windows_with_role "$1")" ]; }
-window() { windows_with_role "$1" | head -n1; }
 # Message boxes carry the title alone.
 message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -n1; }
 has_message_box() { [ -n "$(message_box)" ]; }
@@ -134,10 +86,9 @@ size_of() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"
 focus() { xdotool windowfocus --sync "$1"; }
 keys() { xdotool key --delay 60 "$@"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+click_at() { click_in "$@"; }
 
-opened_count() { grep -c . "$OPENED" || true; }
 opened_more_than() { [ "$(opened_count)" -gt "$1" ]; }
-expect_opened() { wait_until 10 grep -qF "$1" "$OPENED"; }
 # The opener runs detached and may be slow: an address still on its way gets
 # a bounded moment to arrive before "exactly N were opened" is believed.
 expect_opened_count() {

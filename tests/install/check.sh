@@ -2,9 +2,31 @@
 # Builds the Debian package from a clean copy of the tree the Debian way,
 # checks it with lintian and by its contents, builds it again to see the same
 # bytes, installs it and starts the program from its desktop entry.
-: "${SOURCE:?source tree}" "${VERSION:?project version}"
-APP=unset
-source "$(dirname "$0")/../e2e/lib.sh"
+set -euo pipefail
+: "${SOURCE:?source tree}" "${VERSION:?project version}" "${OUT:?folder for the test output}"
+HERE=$(cd "$(dirname "$0")" && pwd)
+source "$HERE/../support/shell.sh"
+source "$HERE/../support/x11.sh"
+rm -rf "$OUT" && mkdir -p "$OUT/home" "$OUT/run"
+chmod 700 "$OUT/run"
+export HOME="$OUT/home" XDG_CONFIG_HOME="$OUT/home/.config" XDG_RUNTIME_DIR="$OUT/run"
+export QT_QPA_PLATFORM=xcb LANG=C LC_ALL=C
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP WAYLAND_DISPLAY
+PIDS=()
+STEP=start
+cleanup() {
+    local rc=$?
+    [ "$rc" = 0 ] || echo "FAILED at: $STEP" >&2
+    kill_all "${PIDS[@]}"
+    exit "$rc"
+}
+trap cleanup EXIT
+# The installed program, started as its menu entry says.
+start_program() {
+    "$1" >>"$OUT/app.log" 2>&1 &
+    APP_PID=$!
+    PIDS+=("$APP_PID")
+}
 ID=example.quorvane.QVFreeTavrisk
 PKG=qv-tavrisk
 LINTIAN=(lintian --fail-on error,warning)
@@ -92,8 +114,7 @@ if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
     step "installed into the system, the program starts from its menu entry's Exec"
     trap 'rc=$?; dpkg -r "$PKG" >/dev/null 2>&1; (exit $rc); cleanup' EXIT
     dpkg -i "$DEB" >"$OUT/dpkg.log"
-    APP=$EXEC
-    start_app
+    start_program "$EXEC"
     wait_until 20 mapped frmMain
     kill "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
@@ -103,7 +124,6 @@ if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
     refute test -e /usr/share/applications/$ID.desktop
 else
     step "unpacked into a throwaway root, the program starts from its menu entry's Exec"
-    APP="$X$EXEC"
-    start_app
+    start_program "$X$EXEC"
     wait_until 20 mapped frmMain
 fi

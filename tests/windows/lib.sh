@@ -9,36 +9,26 @@ set -euo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 rm -rf "$OUT" && mkdir -p "$OUT"
 # The prefix, X server and Qt are those every test program gets.
-export TAVRISK_WINE_SHELL=1
 # The program's own log: the moves between windows, the results shown, its end.
 export QT_LOGGING_RULES="tavrisk=true"
-source "$HERE/../../cmake/wine-run"
+source "$HERE/../../cmake/wine.sh"
 wine_up "$OUT"
 OPENED="$OUT/opened.txt"
-: >"$OPENED"
 source "$HERE/../support/shell.sh"
 STEP="start"
 PIDS=()
 
 finish() {
     local rc=$?
-    if [ "$rc" -ne 0 ]; then
-        echo "FAILED at: $STEP (screenshot in $OUT/failure.png)" >&2
-        import -window root "$OUT/failure.png" 2>/dev/null || true
-    fi
+    report_failure "$rc"
     kill_all "${PIDS[@]}"
     wine_down
     exit "$rc"
 }
 trap finish EXIT
 
-
 # Windows hand addresses to the browser named in the registry: a recorder.
-cat >"$OUT/browser" <<EOS
-#!/bin/sh
-printf '%s\n' "\$1" >>"$OPENED"
-EOS
-chmod +x "$OUT/browser"
+recording_browser "$OUT/browser"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$OUT/browser" /f >/dev/null 2>&1
 
 # start_program [folder]: the program from the build (its DLLs on the path)
@@ -53,7 +43,7 @@ start_program() {
 }
 
 # The program's log lines, as it wrote them.
-logged() { sed -n 's/.*OutputDebugString[AW] "\(.*\)"$/\1/p' "$OUT/app.log" | sed 's/\\n$//'; }
+program_log() { sed -n 's/.*OutputDebugString[AW] "\(.*\)"$/\1/p' "$OUT/app.log" | sed 's/\\n$//'; }
 
 # Mapped top-level windows of the program by their outer width: 530 the
 # question window, 615 the result window, 747 the exit window.
@@ -65,6 +55,13 @@ window_of_width() {
     return 1
 }
 shown() { window_of_width "$1" >/dev/null; }
+showing() {
+    case $1 in
+    question) shown 530 ;;
+    result) shown 615 ;;
+    exit) shown 747 ;;
+    esac
+}
 # Ends every copy started so far, and waits for their windows to go.
 end_all_copies() {
     kill_all "${PIDS[@]}"
@@ -89,14 +86,13 @@ stored_duration() {
         tr -d '\r' | awk -v key="$(scramble Duration)" '$1 == key && $2 == "REG_SZ" { print $3 }'
 }
 
-expect_opened() { wait_until 20 grep -qF "$1" "$OPENED"; }
-opened_count() { grep -c . "$OPENED" || true; }
-opened_is() { [ "$(opened_count)" = "$1" ]; }
 
 # A click at a point of a window's client area: Wine draws the frame inside
 # the window, 3 pixels at the sides and the bottom, the title bar on top.
-click_client() { # window, client height, x, y
-    local height
+click_at() { # window, x, y
+    local width height client
+    width=$(xwininfo -id "$1" | sed -n 's/.*Width: //p')
     height=$(xwininfo -id "$1" | sed -n 's/.*Height: //p')
-    xdotool mousemove --window "$1" $(($3 + 3)) $(($4 + height - 3 - $2)) click 1
+    case $width in 530) client=457 ;; 747) client=315 ;; *) return 1 ;; esac
+    xdotool mousemove --window "$1" $(($2 + 3)) $(($3 + height - 3 - client)) click 1
 }

@@ -16,18 +16,7 @@ today=$(stored_duration)
 [ "$today" = "$(scramble "$(date +%-m/%-d/%Y)")" ]
 
 step "a whole test by keyboard: arrows, Alt+N, Space and Shift+Tab, then Alt+R"
-keys Tab Down Down Down Down alt+n # Horse, the bottom one
-wait_until 10 grep -qx 'tavrisk: gave up Horse' <(logged)
-keys Down Down alt+n # of Monkey Lion Cow Sheep: Cow
-wait_until 10 grep -qx 'tavrisk: gave up Cow' <(logged)
-keys Down Down Tab space # of Monkey Lion Sheep: Sheep, by Space on Next
-wait_until 10 grep -qx 'tavrisk: gave up Sheep' <(logged)
-keys shift+Tab Down alt+n # back in the group; of Monkey Lion: Lion
-wait_until 10 grep -qx 'tavrisk: gave up Lion' <(logged)
-keys alt+r # Monkey is left
-wait_until 20 shown 615
-wait_until 10 refute shown 530
-logged | grep -qxF 'tavrisk: result window shows: 1. Horse | 2. Cow | 3. Sheep | 4. Lion | 5. Monkey'
+whole_test_by_keyboard
 
 step "Enter on the result window is Back: a fresh test"
 keys Return
@@ -37,7 +26,7 @@ wait_until 10 refute shown 615
 step "Help, Online Help by access keys, and a link label, reach the browser"
 keys alt+h o
 expect_opened "http://$SITE_HOST/qv-free-tavrisk/ssd.php?page=help"
-click_client "$(window_of_width 530)" 457 262 25 # the banner
+click_at "$(window_of_width 530)" 262 25 # the banner
 wait_until 10 opened_is 2
 
 step "Esc is Exit: the exit window is left alone, and its Exit ends the program with 0"
@@ -47,7 +36,7 @@ wait_until 10 refute shown 530
 E=$(window_of_width 747)
 keys alt+x # Exit, by its access key
 expect_exit "$APP_PID" 0 30
-wait_until 10 grep -qx 'tavrisk: exit handlers ran' <(logged)
+wait_until 10 grep -qx 'tavrisk: exit handlers ran' <(program_log)
 
 step "a reminder 15 days old: the question comes first, Yes opens the download page"
 wine reg add "$SETTINGS" /v "$(scramble Duration)" /d "$(scramble "$(date -d '15 days ago' +%Y-%m-%d)")" /f \
@@ -81,13 +70,8 @@ keys Escape
 wait_until 20 shown 747
 E=$(window_of_width 747)
 before=$(opened_count)
-fill() { click_client "$E" 315 "$1" "$2"; xdotool type --delay 30 "$3"; }
-fill 126 249 "Ann & Co"
-fill 360 249 "ann@mail.example"
-fill 126 273 "Bob"
-fill 360 273 "bob@mail.example"
-click_client "$E" 315 248 297
-expect_opened "page=qvqs-refer-a-friend&taf1=Ann%20%26%20Co&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40mail.example&taf6=http%3A%2F%2F"
+send_referral "$E"
+expect_opened "$REFERRAL_ADDRESS"
 opened_is $((before + 1))
 keys alt+x # Exit, by its access key
 expect_exit "$APP_PID" 0 30
