@@ -25,7 +25,7 @@ class TestLifecycle : public ProgramTest
 {
     Q_OBJECT
 public:
-    TestLifecycle() : ProgramTest(false) {}
+    TestLifecycle() : ProgramTest(AtInit::FakesOnly) {}
 
 private Q_SLOTS:
     void secondCopyIsRefused();
@@ -101,7 +101,7 @@ void TestLifecycle::reminderComesBeforeTheWindow()
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     QVERIFY(visibleWhenAsked.isEmpty());
     QVERIFY(visibleWhenOpened.isEmpty());
-    QVERIFY(m_fakes->opener.opened.value(0).endsWith(QStringLiteral("download-web-page")));
+    QCOMPARE(pagesOpened(), QStringList{"download-web-page"});
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
 
     // Back brings no second question.
@@ -249,24 +249,22 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
 void TestLifecycle::exitWindowLoadStep()
 {
     for (int index = 0; index < 4; ++index) {
-        init();
-        m_fakes->random.script = {0.0f, index / 4.0f + 0.1f};
-        gui::ExitWindow *e = reachExitWindow();
-        QCOMPARE(e->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
-        QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(),
-                 QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+        restartProgram([index](FakeServices &fakes) {
+            fakes.random.script = {0.0f, index / 4.0f + 0.1f};
+        });
+        gui::ExitWindow *e = exitFromQuestion();
+        QCOMPARE(e->windowTitle(), expectedCaption());
+        QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(), expectedCaption());
         QVERIFY(!e->findChild<QLabel *>("picNagscreen2Icon")->pixmap().isNull());
         QCOMPARE(e->supportLabel()->text(), supportText(index));
         QCOMPARE(m_fakes->random.seeded, 2);
-        cleanup();
     }
 }
 
 void TestLifecycle::exitWindowTabOrder()
 {
     gui::ExitWindow *e = reachExitWindow();
-    e->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e));
+    QVERIFY(activate(e));
     QCOMPARE(QApplication::focusWidget(), e->exitButton());
     QStringList order;
     for (int i = 0; i < 9; ++i) {
@@ -288,8 +286,7 @@ void TestLifecycle::exitWindowTabOrder()
 void TestLifecycle::placeholders()
 {
     gui::ExitWindow *e = reachExitWindow();
-    e->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e));
+    QVERIFY(activate(e));
     auto *name = e->findChild<QLineEdit *>("txtName");
     QCOMPARE(name->text(), QStringLiteral("Your Name"));
     name->setFocus(Qt::TabFocusReason);
@@ -314,8 +311,7 @@ void TestLifecycle::placeholders()
 void TestLifecycle::emailFieldsRefuseSpaces()
 {
     gui::ExitWindow *e = reachExitWindow();
-    e->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e));
+    QVERIFY(activate(e));
     for (const char *fieldName : {"txtEmail", "txtFriendEmail"}) {
         auto *field = e->findChild<QLineEdit *>(fieldName);
         field->setFocus();
@@ -346,8 +342,7 @@ void TestLifecycle::visitCheckOpensOnce()
     QCOMPARE(check->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QVERIFY(!check->isChecked());
-    QCOMPARE(m_fakes->opener.opened.size(), 1);
-    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=home-page")));
+    QCOMPARE(pagesOpened(), QStringList{"home-page"});
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QCOMPARE(m_fakes->opener.opened.size(), 2);
 }
@@ -358,16 +353,14 @@ void TestLifecycle::softwareListLink()
     auto *link = e->findChild<QLabel *>("lblGoToHome");
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_fakes->opener.opened.size(), 1);
-    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=quorvanesoftwares")));
+    QCOMPARE(pagesOpened(), QStringList{"quorvanesoftwares"});
     QVERIFY(e->isVisible());
 }
 
 void TestLifecycle::referralThroughTheForm()
 {
     gui::ExitWindow *e = reachExitWindow();
-    e->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e));
+    QVERIFY(activate(e));
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.texts(), QStringList{"Please Enter Proper Email Address"});
 

@@ -41,8 +41,7 @@ gui::QuestionWindow *TestKeyboard::activeQuestion()
 {
     gui::QuestionWindow *q = m_controller->question();
     if (q) {
-        q->activateWindow();
-        if (!QTest::qWaitForWindowActive(q))
+        if (!activate(q))
             return nullptr;
     }
     return q;
@@ -55,8 +54,7 @@ gui::ResultWindow *TestKeyboard::activeResult()
         return nullptr;
     gui::ResultWindow *r = showResult();
     if (r) {
-        r->activateWindow();
-        if (!QTest::qWaitForWindowActive(r))
+        if (!activate(r))
             return nullptr;
     }
     return r;

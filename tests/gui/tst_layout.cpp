@@ -151,7 +151,7 @@ void TestLayout::clientSizes()
         QCOMPARE(w->size(), client);
     }
     QCOMPARE(w->minimumSize(), w->maximumSize());
-    QCOMPARE(w->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    QCOMPARE(w->windowTitle(), expectedCaption());
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!w->windowIcon().isNull());

@@ -167,19 +167,14 @@ void TestMenus::linkLabelsOpenTheirPages()
     QWidget *target =
         label == QLatin1String("offer") ? w->offerInFront() : w->findChild<QWidget *>(label);
     QVERIFY(target);
-    // Click where the user sees it, through whatever lies on top.
-    const QPoint centre = target->rect().center();
-    QWidget *hit = w->childAt(target->mapTo(w, centre));
-    QCOMPARE(hit, target);
-    QTest::mouseClick(hit, Qt::LeftButton, {}, centre);
-    QCOMPARE(m_fakes->opener.opened.size(), 1);
-    QVERIFY(m_fakes->opener.opened[0].endsWith(QStringLiteral("?page=") + key));
+    QVERIFY(clickWhereSeen(w, target));
+    QCOMPARE(pagesOpened(), QStringList{key});
 }
 
 void TestMenus::handPointerOverLinks()
 {
     for (bool result : {false, true}) {
-        init();
+        restartProgram([](FakeServices &) {});
         gui::MainForm *w = form(result);
         for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"})
             QCOMPARE(w->findChild<QWidget *>(name)->cursor().shape(), Qt::PointingHandCursor);
@@ -239,7 +234,7 @@ void TestMenus::coBrandDraw()
     gui::QuestionWindow *q = m_controller->question();
     QCOMPARE(q->offerInFront()->objectName(), front);
     QWidget *offer = q->offerInFront();
-    QTest::mouseClick(q->childAt(offer->mapTo(q, offer->rect().center())), Qt::LeftButton);
+    QVERIFY(clickWhereSeen(q, offer));
     QVERIFY(m_fakes->opener.opened.value(0).endsWith(opens));
 
     // The result window, and every question window after Back, show the defined one.
@@ -277,7 +272,7 @@ void TestMenus::aboutBox()
         QVERIFY(box->isModal());
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
         QCOMPARE(box->parentWidget(), w); // kept above the window it came from
-        QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+        QCOMPARE(box->windowTitle(), expectedCaption());
         auto *ok = box->findChild<QPushButton *>("cmdOK");
         QTRY_COMPARE(QApplication::focusWidget(), ok);
         QVERIFY(ok->isDefault());

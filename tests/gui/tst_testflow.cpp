@@ -82,7 +82,7 @@ void TestFlow::checkDesignState()
 void TestFlow::startsOnScreenOne()
 {
     checkDesignState();
-    QCOMPARE(question()->windowTitle(), QStringLiteral("QV Tavrisk v" TAVRISK_VERSION));
+    QCOMPARE(question()->windowTitle(), expectedCaption());
     QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
 }
 

@@ -11,7 +11,7 @@
 
 namespace tavrisk::testing {
 
-ProgramTest::ProgramTest(bool startAtInit) : m_startAtInit(startAtInit) {}
+ProgramTest::ProgramTest(AtInit atInit) : m_atInit(atInit) {}
 
 ProgramTest::~ProgramTest() = default;
 
@@ -22,8 +22,10 @@ void ProgramTest::initTestCase()
 
 void ProgramTest::init()
 {
+    // A controller left running would hold the fakes replaced below.
+    stopProgram();
     m_fakes = std::make_unique<FakeServices>();
-    if (m_startAtInit)
+    if (m_atInit == AtInit::Started)
         startProgram();
 }
 
@@ -66,6 +68,14 @@ gui::ResultWindow *ProgramTest::showResult()
     for (int i = 0; i < 5 && question(); ++i)
         QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
     return result();
+}
+
+QStringList ProgramTest::pagesOpened() const
+{
+    QStringList keys;
+    for (const QString &address : m_fakes->opener.opened)
+        keys << address.section(QStringLiteral("?page="), 1);
+    return keys;
 }
 
 gui::ExitWindow *ProgramTest::exitFromQuestion()

@@ -42,9 +42,10 @@ public:
     ~ProgramTest() override;
 
 protected:
-    // With `startAtInit` false, init() only makes the fakes, so a test can
-    // script them before it calls startProgram().
-    explicit ProgramTest(bool startAtInit = true);
+    // Started: each test function gets a started program. FakesOnly: init()
+    // only makes the fakes, so a test can script them before startProgram().
+    enum class AtInit { Started, FakesOnly };
+    explicit ProgramTest(AtInit atInit = AtInit::Started);
 
     void startProgram();
     // New fakes, scripted by `prepare`, and the program started on them.
@@ -64,18 +65,21 @@ protected:
     gui::ResultWindow *showResult();
     // Exit clicked on the question window: the exit window.
     gui::ExitWindow *exitFromQuestion();
+    // The page keys of the addresses handed to the browser, in order.
+    QStringList pagesOpened() const;
 
     std::unique_ptr<FakeServices> m_fakes;
     std::unique_ptr<FakeRefusals> m_refusals;
     std::unique_ptr<app::Controller> m_controller;
 
 protected Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+    virtual void initTestCase();
+    // Ends any program still running, then makes new fakes (and starts).
+    virtual void init();
+    virtual void cleanup();
 
 private:
-    bool m_startAtInit;
+    AtInit m_atInit;
 };
 
 } // namespace tavrisk::testing

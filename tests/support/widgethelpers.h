@@ -16,6 +16,31 @@ inline void useProgramStyle()
     gui::configureApplication();
 }
 
+// Every window's caption.
+inline QString expectedCaption()
+{
+    return QStringLiteral("QV Tavrisk v" TAVRISK_VERSION);
+}
+
+// Activates the window and waits until it is active.
+inline bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Clicks the middle of `target` as the user sees it, through whatever lies
+// on top: false, and no click, when another widget covers that point.
+inline bool clickWhereSeen(QWidget *window, QWidget *target)
+{
+    const QPoint centre = target->rect().center();
+    QWidget *hit = window->childAt(target->mapTo(window, centre));
+    if (hit != target)
+        return false;
+    QTest::mouseClick(hit, Qt::LeftButton, {}, centre);
+    return true;
+}
+
 template <typename T = QWidget> T *child(const QWidget *window, const char *name)
 {
     T *w = window->findChild<T *>(QLatin1String(name));
