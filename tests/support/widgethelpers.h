@@ -83,18 +83,20 @@ private:
 // Whether the label's text, as drawn with its font, fits inside the label.
 inline bool textFits(const QLabel *label, QString *why = nullptr)
 {
-    const QFontMetrics fm(label->font());
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect inside = label->contentsRect();
-    const QRect needed = fm.boundingRect(inside, flags, label->text());
-    const bool fits = needed.height() <= inside.height() && needed.width() <= inside.width();
+    // Asked of the label itself, not measured again the way it fits its font:
+    // its height for its width when it wraps, its size hint when it does not.
+    const QSize has = label->size();
+    const QSize needs = label->wordWrap()
+                            ? QSize(has.width(), label->heightForWidth(has.width()))
+                            : label->sizeHint();
+    const bool fits = needs.width() <= has.width() && needs.height() <= has.height();
     if (!fits && why)
         *why = QStringLiteral("%1 needs %2x%3, has %4x%5")
                    .arg(label->objectName())
-                   .arg(needed.width())
-                   .arg(needed.height())
-                   .arg(inside.width())
-                   .arg(inside.height());
+                   .arg(needs.width())
+                   .arg(needs.height())
+                   .arg(has.width())
+                   .arg(has.height());
     return fits;
 }
 
