@@ -80,15 +80,14 @@ private:
     QHash<QString, int> m_shows;
 };
 
-// Whether the label's text, as drawn with its font, fits inside the label.
+// Whether the label shows all of its text.
 inline bool textFits(const QLabel *label, QString *why = nullptr)
 {
     // Asked of the label itself, not measured again the way it fits its font:
     // its height for its width when it wraps, its size hint when it does not.
     const QSize has = label->size();
-    const QSize needs = label->wordWrap()
-                            ? QSize(has.width(), label->heightForWidth(has.width()))
-                            : label->sizeHint();
+    const QSize needs = label->wordWrap() ? QSize(has.width(), label->heightForWidth(has.width()))
+                                          : label->sizeHint();
     const bool fits = needs.width() <= has.width() && needs.height() <= has.height();
     if (!fits && why)
         *why = QStringLiteral("%1 needs %2x%3, has %4x%5")
