@@ -4,9 +4,8 @@
 
 namespace tavrisk::gui {
 
-// Every menu bar gives its overflow button an icon at once, and Fusion's is
-// decoded from PNGs through the image plugins: work at every start for a
-// button the fixed-width windows never show. This one decodes on first use.
+// Every menu bar gives its overflow button an icon at once, for a button the
+// fixed-width windows never show: this one is read on first use (see icon.h).
 class DeferredIcon : public QIconEngine
 {
 public:

@@ -10,9 +10,8 @@ QIcon programIcon()
 {
     static const QIcon icon = [] {
         QIcon i;
-        // Raw pixels, made from the PNGs at build time: nothing to decode and
-        // no image plugins to look up at start-up. Up to 64 px covers the title
-        // bar and the about box on displays scaled to 200%.
+        // Up to 64 px covers the title bar and the about box on displays
+        // scaled to 200%.
         for (int size : {16, 32, 48, 64}) {
             const QResource raw(QStringLiteral(":/icons/tavrisk-%1.rgba").arg(size));
             const QByteArray bytes = raw.uncompressedData();
