@@ -1,5 +1,6 @@
 // Reading a stored date text: any text is read safely, and a date the
 // program writes reads back as the same day.
+#include "core/web/reminder.h"
 #include "core/web/storeddate.h"
 
 #include <QLocale>
