@@ -67,6 +67,11 @@ grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manife
 refute grep -qi 'dpiAware' <<<"$manifest"
 [ "$(file_version "$BUILD/QVFreeTavrisk.exe")" = "$VERSION" ]
 
+# Our own script, with the program's terms and name, not CPack's stock pages.
+script="$PACKAGES/_CPack_Packages/win64/NSIS64/project.nsi"
+grep -qF "MUI_PAGE_LICENSE \"$SOURCE/LICENSE\"" "$script"
+grep -qF 'BrandingText "${PRODUCT} ${VERSION}"' "$script"
+
 step "an older version, $OLD_VERSION, built from the same tree"
 old=$OUT/../old-installer
 cmake -S "$SOURCE" -B "$old" --preset windows -DTAVRISK_TEST_VERSION=$OLD_VERSION -DBUILD_TESTING=OFF >"$OUT/old.log"
@@ -87,6 +92,17 @@ refute test -e "$PROGRAMS/QV Tavrisk"
 wine "$DIR/Uninstall.exe" /S
 wait_until 60 refute test -e "$DIR"
 refute wine reg query 'HKLM\Software\Quorvane Softwares'
+
+step "an install in a folder of the user's own is updated there"
+wine "$OLD_SETUP" /S '/D=C:\Games\Tavrisk' # /D takes no quotes, so no space
+CUSTOM="$WINEPREFIX/drive_c/Games/Tavrisk"
+test -e "$CUSTOM/QVFreeTavrisk.exe"
+wine "$SETUP" /S
+[ "$(file_version "$CUSTOM/QVFreeTavrisk.exe")" = "$VERSION" ]
+refute test -e "$DIR"
+[ "$(entries)" = 1 ]
+wine "$CUSTOM/Uninstall.exe" /S
+wait_until 60 refute test -e "$CUSTOM"
 
 step "installed silently and running, with a reminder date stored"
 wine "$OLD_SETUP" /S
