@@ -5,7 +5,7 @@
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 
-#include "fakes.h"
+#include "programtest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     tavrisk::gui::configureApplication();
     tavrisk::testing::FakeServices fakes;
-    tavrisk::app::Controller controller(fakes.services);
+    tavrisk::testing::FakeRefusals refusals(fakes.messages);
+    tavrisk::app::Controller controller(fakes.services, refusals);
     controller.startup();
 
     auto trip = [&] {
