@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The installer and the portable zip under Wine, tried as a user would: the
-# wizard by keyboard with its finish page's Run, the Start-menu entry and the
-# desktop shortcut each starting the program, an update over a running older
-# copy and a removal of a running copy, both silent, a file in use refusing
-# the update, and the program starting from the unpacked zip.
+# The installer and the portable zip under Wine, tried as a user would: its
+# version information and the program's manifest; updates over the 1.10
+# installer's install, into a folder of the user's own, and over a running
+# older copy; the installed files and the Add/Remove entry; the Start-menu
+# entry and the desktop shortcut each starting the program; a file in use
+# refusing the update; a running copy removed silently; the wizard by keyboard
+# with its finish page's Run, and its question over a running copy; and the
+# program starting from the unpacked zip.
 source "$(dirname "$0")/lib.sh"
 : "${SOURCE:?source tree}" "${PACKAGES:?folder CPack wrote the packages to}" "${VERSION:?project version}"
 OLD_VERSION=1.9
@@ -14,7 +17,6 @@ PROGRAMS="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 DESKTOP="$WINEPREFIX/drive_c/users/Public/Desktop"
 UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 KEY="$UNINSTALL\\QVTavrisk"
-SETTINGS='HKCU\Software\QVFreeTavrisk\QVFreeTavrisk\Settings'
 [ -f "$SETUP" ] && [ -f "$ZIP" ] || { echo "no packages in $PACKAGES: run 'cpack --preset windows' first" >&2; exit 1; }
 
 # A resource of a Windows file: type 16 the version, 24 the manifest.
