@@ -70,7 +70,7 @@ wait_until 20 mapped frmMain
 Q=$(window frmMain)
 focus "$Q"
 MENU=$(($(size_of "$Q" | cut -dx -f2) - 457))
-click_in "$Q" 262 $((MENU + 20))
+click_at "$Q" 262 $((MENU + 20))
 keys alt+d alt+h o
 keys Escape
 wait_until 10 mapped frmNagScreen2

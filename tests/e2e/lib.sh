@@ -60,6 +60,7 @@ above() {
     [ "$order" = yes ]
 }
 
+# What the shared helpers ask of this library (tests/support/shell.sh).
 program_log() { cat "$OUT/app.log" 2>/dev/null; }
 showing() {
     case $1 in
@@ -76,8 +77,8 @@ start_app() {
     PIDS+=("$APP_PID")
 }
 
-# Message boxes carry the title alone.
-message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -n1; }
+# The first message box on screen.
+message_box() { message_boxes | head -n1; }
 has_message_box() { [ -n "$(message_box)" ]; }
 
 size_of() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}'; }
@@ -85,8 +86,7 @@ size_of() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"
 # Keys and clicks through XTEST, as a user's would arrive.
 focus() { xdotool windowfocus --sync "$1"; }
 keys() { xdotool key --delay 60 "$@"; }
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-click_at() { click_in "$@"; }
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 opened_more_than() { [ "$(opened_count)" -gt "$1" ]; }
 # The opener runs detached and may be slow: an address still on its way gets

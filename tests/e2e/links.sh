@@ -10,7 +10,7 @@ BASE="http://$SITE_HOST/qv-free-tavrisk/ssd.php?page="
 
 step "the banner opens the home page"
 MENU=$(( $(size_of "$Q" | cut -dx -f2) - 457 ))
-click_in "$Q" 262 $((MENU + 20))
+click_at "$Q" 262 $((MENU + 20))
 expect_opened "${BASE}home-page"
 
 step "Donate on the menu bar, by its access key"

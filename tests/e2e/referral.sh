@@ -10,7 +10,7 @@ wait_until 10 mapped frmNagScreen2
 E=$(window frmNagScreen2)
 
 step "the untouched form is refused with its message"
-click_in "$E" 248 297
+click_at "$E" 248 297
 wait_until 10 has_message_box
 focus "$(message_box)"
 keys Return

@@ -35,7 +35,7 @@ E=$(window frmNagScreen2)
 wait_until 5 test "$(xdotool getactivewindow)" = "$E"
 
 step "a space typed in an e-mail field: the refusal lies above the exit window"
-click_in "$E" 360 249
+click_at "$E" 360 249
 keys space
 wait_until 10 has_message_box
 B=$(message_box)
@@ -44,7 +44,7 @@ keys Return
 wait_until 10 refute has_message_box
 
 step "an untouched form: the refusal lies above the exit window"
-click_in "$E" 248 297
+click_at "$E" 248 297
 wait_until 10 has_message_box
 B=$(message_box)
 above "$B" "$E"
@@ -52,7 +52,7 @@ keys Return
 wait_until 10 refute has_message_box
 
 step "the exit window ends the program"
-click_in "$E" 441 196
+click_at "$E" 441 196
 expect_exit "$APP_PID" 0
 
 step "copies started at once: every refusal lies above the question window"

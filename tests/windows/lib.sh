@@ -8,9 +8,9 @@ set -euo pipefail
 : "${BUILD:?the Windows build folder}" "${OUT:?folder for the test output}"
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 rm -rf "$OUT" && mkdir -p "$OUT"
-# The prefix, X server and Qt are those every test program gets.
 # The program's own log: the moves between windows, the results shown, its end.
 export QT_LOGGING_RULES="tavrisk=true"
+# The prefix, X server and Qt are those every test program gets.
 source "$HERE/../../cmake/wine.sh"
 wine_up "$OUT"
 OPENED="$OUT/opened.txt"
@@ -69,8 +69,8 @@ end_all_copies() {
     wait_until 20 refute shown 530
     wait_until 20 boxes_are 0
 }
-# A message box: a window titled with the application's title alone.
-message_box() { xdotool search --onlyvisible --name '^QV Tavrisk$' 2>/dev/null | head -1 | grep .; }
+# The first message box on screen.
+message_box() { message_boxes | head -n1 | grep .; }
 
 keys() {
     local k

@@ -2,6 +2,7 @@
 
 #include "core/web/pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrisk {

@@ -18,8 +18,8 @@ int coBrandNumber(float r);
 enum class OfferInFront { CoBrand, FullBrand, AsDefined };
 OfferInFront coBrandOutcome(int number);
 
-// The exit window's texts.
-// Index 0..3 of the support text for a draw r in [0, 1).
+// The exit window's texts. The support text's index, 0..3, comes from a draw r
+// in [0, 1).
 int supportTextIndex(float r);
 QString supportText(int index);
 QString promotionParagraph();
