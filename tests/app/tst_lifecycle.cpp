@@ -249,9 +249,8 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
 void TestLifecycle::exitWindowLoadStep()
 {
     for (int index = 0; index < 4; ++index) {
-        restartProgram([index](FakeServices &fakes) {
-            fakes.random.script = {0.0f, index / 4.0f + 0.1f};
-        });
+        restartProgram(
+            [index](FakeServices &fakes) { fakes.random.script = {0.0f, index / 4.0f + 0.1f}; });
         gui::ExitWindow *e = exitFromQuestion();
         QCOMPARE(e->windowTitle(), expectedCaption());
         QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(), expectedCaption());
