@@ -10,26 +10,37 @@ missing_packages() {
     done
 }
 
+# True where root's rights are at hand: as root, or by password-less sudo.
+can_be_root() {
+    [ "$(id -u)" -eq 0 ] || { command -v sudo >/dev/null && sudo -n true 2>/dev/null; }
+}
+
+# Runs a command as root; sudo drops the environment, so CI goes through env.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif can_be_root; then
+        sudo env CI="${CI:-}" "$@"
+    else
+        echo "Needs root or password-less sudo: $*" >&2
+        exit 1
+    fi
+}
+
 ensure_packages() {
     command -v dpkg-query >/dev/null || { echo "Not a Debian system: install $* by hand." >&2; return 0; }
     local missing
     missing=$(missing_packages "$@" | xargs)
     [ -z "$missing" ] && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
-            sudo=(sudo)
-        else
-            echo "Missing Debian packages: $missing" >&2
-            echo "Install them with: sudo apt-get install $missing" >&2
-            exit 1
-        fi
+    if ! can_be_root; then
+        echo "Missing Debian packages: $missing" >&2
+        echo "Install them with: sudo apt-get install $missing" >&2
+        exit 1
     fi
     echo "Installing: $missing"
-    "${sudo[@]}" apt-get update -qq
-    # sudo drops the environment, so the setting goes through env.
+    as_root apt-get update -qq
     # shellcheck disable=SC2086
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
