@@ -1,8 +1,12 @@
 #include "gui/deferredicon.h"
 
-#include <QCommonStyle>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace tavrisk::gui {
+
+DeferredIcon::DeferredIcon() = default;
+DeferredIcon::~DeferredIcon() = default;
 
 QIconEngine *DeferredIcon::clone() const
 {
@@ -19,16 +23,28 @@ QPixmap DeferredIcon::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State s
     return icon().pixmap(size, mode, state);
 }
 
+QPixmap DeferredIcon::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                                   qreal scale)
+{
+    return icon().pixmap(size, scale, mode, state);
+}
+
+QSize DeferredIcon::actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
+    return icon().actualSize(size, mode, state);
+}
+
 QList<QSize> DeferredIcon::availableSizes(QIcon::Mode mode, QIcon::State state)
 {
     return icon().availableSizes(mode, state);
 }
 
-// Fusion takes this icon from the common style, which outlives no one.
 const QIcon &DeferredIcon::icon()
 {
-    if (m_icon.isNull())
-        m_icon = QCommonStyle().standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    if (!m_style) {
+        m_style.reset(QStyleFactory::create(QStringLiteral("Fusion")));
+        m_icon = m_style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    }
     return m_icon;
 }
 
