@@ -2,6 +2,7 @@
 
 #include "core/program.h"
 #include "core/promotion/promotion.h"
+#include "gui/accessibility.h"
 #include "gui/button.h"
 #include "gui/formwindow.h"
 #include "gui/icon.h"
@@ -75,6 +76,7 @@ AboutBox::AboutBox(QWidget *parent)
     addLabel(this, "Label1", aboutText(), twipsRect(210, 960, 5745, 855), verdana(8.25),
              colour::DarkRed, Fit::Wrapped);
 
+    appendToTabOrder(ok, {home, details});
     ok->setFocus();
 }
 

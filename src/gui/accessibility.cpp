@@ -4,6 +4,9 @@
 #include "gui/linklabel.h"
 
 #include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVariant>
 
 namespace tavrisk::gui {
 
@@ -33,8 +36,28 @@ public:
     }
 };
 
+const char NoticeProperty[] = "tavriskNotice";
+
+class AccessibleNotice : public QAccessibleWidget
+{
+public:
+    explicit AccessibleNotice(QWidget *w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (auto *label = qobject_cast<QLabel *>(widget()))
+                return label->text();
+            if (auto *frame = qobject_cast<QGroupBox *>(widget()))
+                return QString(frame->title()).remove(u'&');
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString & /*className*/, QObject *object)
 {
+    if (object->property(NoticeProperty).toBool())
+        return new AccessibleNotice(static_cast<QWidget *>(object));
     if (auto *link = qobject_cast<LinkLabel *>(object))
         return new AccessibleLink(link);
     if (auto *group = qobject_cast<Group *>(object))
@@ -51,6 +74,45 @@ void installAccessibility()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void makeNotice(QWidget *notice)
+{
+    installAccessibility();
+    notice->setProperty(NoticeProperty, true);
+    // Setting a text or title may already have made and kept its interface.
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(notice);
+    if (made && made->role() != QAccessible::Notification)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void announce(QWidget *notice)
+{
+    if (!notice->isVisible() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void reportShown(QWidget *window)
+{
+    if (!QAccessible::isActive())
+        return;
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        if (!w->isVisible())
+            continue;
+        QAccessibleEvent shown(w, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+}
+
+void appendToTabOrder(QWidget *last, const QList<QWidget *> &links)
+{
+    for (QWidget *link : links) {
+        QWidget::setTabOrder(last, link);
+        last = link;
+    }
 }
 
 } // namespace tavrisk::gui

@@ -2,6 +2,7 @@
 
 #include "core/program.h"
 #include "core/promotion/promotion.h"
+#include "gui/accessibility.h"
 #include "gui/button.h"
 #include "gui/icon.h"
 #include "gui/label.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <utility>
 
 namespace tavrisk::gui {
 
@@ -74,6 +76,7 @@ void ExitWindow::addSoftwares(QWidget *c)
         twipsRect(75, 4250, 3585, 210), verdana(9, Bold | Underline), Qt::yellow, Fit::ToText);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
+    m_goToHome = goToHome;
     addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
              twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, Fit::Wrapped);
 }
@@ -144,6 +147,8 @@ QWidget *ExitWindow::addHeading(QWidget *c, int supportIndex)
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setFocusPolicy(Qt::TabFocus);
+    // A stop of the keyboard order, so screen readers have a name to say.
+    icon->setAccessibleName(text::windowCaption());
 
     m_support = addLabel(c, "Label2", supportText(supportIndex), twipsRect(120, 840, 6975, 1095),
                          verdana(9.75, Bold), Qt::black, Fit::Wrapped);
@@ -165,7 +170,8 @@ void ExitWindow::setKeyboardOrder(QWidget *icon)
                         field(ReferField::Email),
                         field(ReferField::FriendEmail),
                         field(ReferField::FriendName),
-                        field(ReferField::Message)};
+                        field(ReferField::Message),
+                        m_goToHome};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -209,6 +215,33 @@ void ExitWindow::showOnTop()
     activateWindow();
 }
 
+// Built hidden while the result window opened, it is reported on screen
+// again, whole, once in front.
+void ExitWindow::activatedAfterShow()
+{
+    reportShown(this);
+}
+
+// The hint goes one turn of the event loop after the focus came: cleared
+// sooner, its text events reach screen readers before the focus does, and
+// they take the field for one they already announced. A key that comes
+// first clears it before it is typed.
+void ExitWindow::enterField(ReferField f)
+{
+    m_entering[static_cast<int>(f)] = true;
+    QMetaObject::invokeMethod(this, [this, f] { finishEntering(f); }, Qt::QueuedConnection);
+}
+
+void ExitWindow::finishEntering(ReferField f)
+{
+    if (!std::exchange(m_entering[static_cast<int>(f)], false) || !field(f)->hasFocus())
+        return;
+    const QString now = fieldText(f);
+    const QString next = placeholderOnEnter(now, f);
+    if (next != now)
+        setFieldText(f, next);
+}
+
 bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *const at = std::find(m_fields.begin(), m_fields.end(), watched);
@@ -217,16 +250,21 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
     const auto f = static_cast<ReferField>(at - m_fields.begin());
     switch (event->type()) {
     case QEvent::FocusIn:
+        enterField(f);
+        break;
     case QEvent::FocusOut: {
+        m_entering[static_cast<int>(f)] = false;
         const QString now = fieldText(f);
-        const QString next = event->type() == QEvent::FocusIn ? placeholderOnEnter(now, f)
-                                                              : placeholderOnLeave(now, f);
+        const QString next = placeholderOnLeave(now, f);
         if (next != now)
             setFieldText(f, next);
         break;
     }
     case QEvent::KeyPress:
-        if (refusesSpace(f) && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
+    case QEvent::InputMethod:
+        finishEntering(f);
+        if (event->type() == QEvent::KeyPress && refusesSpace(f) &&
+            static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             m_refusals.refuse(this, spaceRefusedMessage());
             field(f)->setFocus();
             return true;

@@ -45,6 +45,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void activatedAfterShow() override;
 
 private:
     void addSoftwares(QWidget *c);
@@ -52,6 +53,8 @@ private:
     void addVisitArea(QWidget *c);
     QWidget *addHeading(QWidget *c, int supportIndex);
     void setKeyboardOrder(QWidget *icon);
+    void enterField(ReferField f);
+    void finishEntering(ReferField f);
 
     Refusals &m_refusals;
     std::array<QWidget *, ReferFieldCount> m_fields{};
@@ -59,6 +62,8 @@ private:
     QPushButton *m_submit = nullptr;
     QCheckBox *m_check = nullptr;
     QLabel *m_support = nullptr;
+    QWidget *m_goToHome = nullptr;
+    std::array<bool, ReferFieldCount> m_entering{}; // hint not yet cleared on focus
     bool m_placed = false;
 };
 

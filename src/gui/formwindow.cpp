@@ -49,6 +49,17 @@ void FormWindow::centreOnScreen()
     move(frame.topLeft());
 }
 
+bool FormWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        m_awaitingActivation = true;
+    } else if (event->type() == QEvent::WindowActivate && m_awaitingActivation) {
+        m_awaitingActivation = false;
+        activatedAfterShow();
+    }
+    return QMainWindow::event(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();

@@ -32,13 +32,18 @@ Q_SIGNALS:
     void unloading();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Once the window is active after each showing: screen readers take news
+    // of the active window only.
+    virtual void activatedAfterShow() {}
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QWidget *m_client;
     QPushButton *m_default = nullptr;
     QPushButton *m_cancel = nullptr;
+    bool m_awaitingActivation = false;
 };
 
 } // namespace tavrisk::gui

@@ -4,7 +4,8 @@
 
 namespace tavrisk::gui {
 
-// A label that reads as a link: hand pointer, clicked() on a mouse release inside it.
+// A label that reads as a link: hand pointer, clicked() on a mouse release
+// inside it or on Enter while it has the keyboard focus, which Tab gives it.
 // Screen readers see it as a link whose press action clicks it.
 class LinkLabel : public Label
 {
@@ -17,6 +18,8 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 LinkLabel *addLink(QWidget *parent, const char *name, const QString &text, const QRect &rect,

@@ -34,10 +34,10 @@ void MainForm::connectLink(LinkLabel *label, Page page)
 
 void MainForm::addBanner(QWidget *band, const QRect &rect)
 {
-    LinkLabel *banner = addLink(band, "Label61", bannerCaption(), rect,
-                                verdana(9, Bold | Underline), colour::Maroon);
-    banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    connectLink(banner, Page::Home);
+    m_banner = addLink(band, "Label61", bannerCaption(), rect, verdana(9, Bold | Underline),
+                       colour::Maroon);
+    m_banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connectLink(m_banner, Page::Home);
 }
 
 void MainForm::addOffers(QWidget *band, int left, int top)
@@ -53,6 +53,22 @@ void MainForm::addOffers(QWidget *band, int left, int top)
     connectLink(m_coBrand, Page::CoBrand);
     // By definition the co-branding offer lies in front.
     m_coBrand->raise();
+    showOnlyFront();
+}
+
+QList<QWidget *> MainForm::bandLinks() const
+{
+    return {m_banner, m_fullBrand, m_coBrand};
+}
+
+// Both offers fill the same rectangle, so hiding the one beneath changes
+// nothing on screen.
+void MainForm::showOnlyFront()
+{
+    QLabel *front = offerInFront();
+    QLabel *back = front == m_coBrand ? static_cast<QLabel *>(m_fullBrand) : m_coBrand;
+    back->hide();
+    front->show();
 }
 
 QLabel *MainForm::offerInFront() const
@@ -68,6 +84,7 @@ void MainForm::putInFront(OfferInFront offer)
         m_coBrand->raise();
     else if (offer == OfferInFront::FullBrand)
         m_fullBrand->raise();
+    showOnlyFront();
 }
 
 void MainForm::addExitButton(QWidget *band, const QRect &rect)

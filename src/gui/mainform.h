@@ -26,6 +26,7 @@ public:
     // The offer label the user sees and can click.
     QLabel *offerInFront() const;
     // Raises the offer label the draw chose; AsDefined leaves them as laid out.
+    // The one beneath is hidden, so neither Tab nor a screen reader finds it.
     void putInFront(OfferInFront offer);
 
 Q_SIGNALS:
@@ -38,10 +39,15 @@ protected:
     void addOffers(QWidget *band, int left, int top);
     void addExitButton(QWidget *band, const QRect &rect);
     void connectLink(LinkLabel *label, Page page);
+    // The banner, then the offers: the links that follow the window's own stops.
+    QList<QWidget *> bandLinks() const;
 
 private:
     MenuCommands m_menus;
+    void showOnlyFront();
+
     QPushButton *m_exit = nullptr;
+    LinkLabel *m_banner = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     LinkLabel *m_coBrand = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "gui/questionwindow.h"
 
+#include "gui/accessibility.h"
 #include "gui/band.h"
 #include "gui/button.h"
 #include "gui/group.h"
@@ -37,6 +38,8 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Ques
              Fit::Wrapped);
     m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
                          colour::Blue, Fit::Wrapped);
+    // Each new question is spoken as it comes.
+    makeNotice(m_message);
 
     // The options' own panel spans them exactly, so screen readers hear one named group.
     auto *animals = new Group(panel, "grpAnimals", QStringLiteral("Animals"),
@@ -79,6 +82,10 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Ques
     for (int i = 1; i < AnimalCount; ++i)
         setTabOrder(m_options[i - 1], m_options[i]);
     setTabOrder(m_options[AnimalCount - 1], m_next);
+    // Links in reading order: the banner, the title, the offer.
+    QList<QWidget *> links = bandLinks();
+    links.insert(1, title);
+    appendToTabOrder(m_next, links);
 
     display(QuestionScreen::design());
     exitButton()->setFocus();
@@ -109,8 +116,12 @@ void QuestionWindow::display(const QuestionScreen &screen)
         m_options[i]->setText(screen.captions[i]);
         m_options[i]->setVisible(screen.visible[i]);
     }
-    m_message->setText(shownLines(screen.message));
+    const QString message = shownLines(screen.message);
+    const bool changed = message != m_message->text();
+    m_message->setText(message);
     m_message->fit();
+    if (changed && !message.isEmpty())
+        announce(m_message);
     m_next->setText(screen.nextCaption);
 }
 

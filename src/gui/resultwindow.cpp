@@ -1,5 +1,6 @@
 #include "gui/resultwindow.h"
 
+#include "gui/accessibility.h"
 #include "gui/band.h"
 #include "gui/button.h"
 #include "gui/label.h"
@@ -60,6 +61,11 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Resul
                  QStringLiteral("You value the different characteristics in the following order:"),
                  twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
 
+    // Each list is spoken, heading then lines, when the window opens.
+    m_lists = {legend, chosen, valued};
+    for (QWidget *list : m_lists)
+        makeNotice(list);
+
     for (int i = 0; i < AnimalCount; ++i) {
         const QRect line = twipsRect(480, 360 + 240 * i, 2430, 195);
         const QByteArray legendName = "Label" + QByteArray::number(4 + i);
@@ -84,7 +90,14 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Resul
     addOffers(bottom, 120, 160);
 
     setTabOrder(m_back, exitButton());
+    appendToTabOrder(exitButton(), bandLinks());
     m_back->setFocus();
+}
+
+void ResultWindow::activatedAfterShow()
+{
+    for (QWidget *list : m_lists)
+        announce(list);
 }
 
 void ResultWindow::setLines(const ResultLines &lines)

@@ -23,7 +23,11 @@ public:
 Q_SIGNALS:
     void backClicked();
 
+protected:
+    void activatedAfterShow() override;
+
 private:
+    std::array<QWidget *, 3> m_lists{}; // legend, chosen order, values
     std::array<Label *, AnimalCount> m_order{};
     std::array<Label *, AnimalCount> m_value{}; // lblValueOrderOne .. Five
     QPushButton *m_back = nullptr;

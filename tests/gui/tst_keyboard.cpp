@@ -2,6 +2,7 @@
 #include "app/controller.h"
 #include "core/quiz/content.h"
 #include "gui/exitwindow.h"
+#include "gui/linklabel.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void wholeTestByAccessKeys();
     void resultKeys_data();
     void resultKeys();
+    void linksFollowTheWindowsOwnStops_data();
+    void linksFollowTheWindowsOwnStops();
 
 private:
     gui::QuestionWindow *activeQuestion();
@@ -75,8 +78,6 @@ void TestKeyboard::tabOrder()
     QCOMPARE(QApplication::focusWidget(), q->option(0));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), q->nextButton());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), q->exitButton());
 
     // The group is one stop, at its selected option.
     q->option(3)->click();
@@ -240,6 +241,57 @@ void TestKeyboard::resultKeys()
     QCOMPARE(QApplication::focusWidget(), r->backButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_COMPARE(visibleTopLevels(), QStringList{after});
+}
+
+void TestKeyboard::linksFollowTheWindowsOwnStops_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order"); // once round, from the focus on opening
+    QTest::addColumn<QStringList>("pages"); // Enter on each link, in that order
+    QTest::newRow("question") << "frmMain" << QStringList{"cmdExit", "optAnimal0", "cmdNext",
+                                                          "Label61", "Label2",     "lblCobrand"}
+                              << QStringList{"home-page", "fully-branded", "co-brand"};
+    QTest::newRow("result") << "frmDisplay"
+                            << QStringList{"cmdBack", "cmdExit", "Label61", "lblCobrand"}
+                            << QStringList{"home-page", "co-brand"};
+    QTest::newRow("exit") << "frmNagScreen2"
+                          << QStringList{"cmdClose",       "Check1",        "picNagscreen2Icon",
+                                         "txtName",        "cmdSubmit",     "txtEmail",
+                                         "txtFriendEmail", "txtFriendName", "txtMessage",
+                                         "lblGoToHome"}
+                          << QStringList{"quorvanesoftwares"};
+}
+
+// Links take the focus after the window's own stops, in reading order, and
+// Enter opens their page with the window left as it was.
+void TestKeyboard::linksFollowTheWindowsOwnStops()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    QFETCH(QStringList, pages);
+    QWidget *w = nullptr;
+    if (window == QLatin1String("frmMain"))
+        w = activeQuestion();
+    else if (window == QLatin1String("frmDisplay"))
+        w = activeResult();
+    else
+        w = exitFromQuestion();
+    QVERIFY(w);
+    QVERIFY(activate(w));
+    QStringList seen;
+    for (int i = 0; i < order.size(); ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        seen << focused->objectName();
+        if (qobject_cast<gui::LinkLabel *>(focused)) {
+            QTest::keyClick(focused, Qt::Key_Return);
+            QCOMPARE(visibleTopLevels(), QStringList{window});
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(seen, order);
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    QCOMPARE(pagesOpened(), pages);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -2,9 +2,11 @@
 
 #include "gui/application.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -59,6 +61,74 @@ inline QStringList visibleTopLevels()
     names.sort();
     return names;
 }
+
+// Records what screen readers are told while it lives: each accessibility
+// event's type and object, and the object's name and role at that moment.
+class AccessibleEvents
+{
+public:
+    struct Event
+    {
+        QAccessible::Event type;
+        QPointer<QObject> object; // null once the object is gone
+        QString name;
+        QAccessible::Role role;
+    };
+    AccessibleEvents()
+    {
+        s_current = this;
+        m_previous = QAccessible::installUpdateHandler(&AccessibleEvents::record);
+    }
+    ~AccessibleEvents()
+    {
+        QAccessible::installUpdateHandler(m_previous);
+        s_current = nullptr;
+    }
+    AccessibleEvents(const AccessibleEvents &) = delete;
+    AccessibleEvents &operator=(const AccessibleEvents &) = delete;
+
+    const QList<Event> &events() const { return m_events; }
+    void clear() { m_events.clear(); }
+    // Where the first event of `type` for `object` came, or -1.
+    qsizetype indexOf(QAccessible::Event type, const QObject *object) const
+    {
+        for (qsizetype i = 0; i < m_events.size(); ++i) {
+            if (m_events[i].type == type && m_events[i].object == object)
+                return i;
+        }
+        return -1;
+    }
+    qsizetype lastIndexOf(QAccessible::Event type, const QObject *object) const
+    {
+        for (qsizetype i = m_events.size() - 1; i >= 0; --i) {
+            if (m_events[i].type == type && m_events[i].object == object)
+                return i;
+        }
+        return -1;
+    }
+    // The events of `type`, in order, for objects of role `role`.
+    QList<Event> of(QAccessible::Event type, QAccessible::Role role) const
+    {
+        QList<Event> found;
+        for (const Event &e : m_events) {
+            if (e.type == type && e.role == role)
+                found << e;
+        }
+        return found;
+    }
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        QAccessibleInterface *i = event->accessibleInterface();
+        s_current->m_events.append({event->type(), event->object(),
+                                    i ? i->text(QAccessible::Name) : QString(),
+                                    i ? i->role() : QAccessible::NoRole});
+    }
+    static inline AccessibleEvents *s_current = nullptr;
+    QAccessible::UpdateHandler m_previous = nullptr;
+    QList<Event> m_events;
+};
 
 // Counts the show events of top-level windows, by object name, while it lives.
 class ShowCounter : public QObject
