@@ -54,10 +54,36 @@ public:
     }
 };
 
+// A line of a notice: plain text, with no relation to the frame around it
+// (Qt makes a frame the label of what it holds, and screen readers leave
+// out labels that label something when they read a notice's lines).
+class AccessibleNoticeLine : public QAccessibleWidget
+{
+public:
+    explicit AccessibleNoticeLine(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
+    {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation /*match*/) const override
+    {
+        return {};
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString & /*className*/, QObject *object)
 {
     if (object->property(NoticeProperty).toBool())
         return new AccessibleNotice(static_cast<QWidget *>(object));
+    if (auto *label = qobject_cast<QLabel *>(object)) {
+        if (label->parent() && label->parent()->property(NoticeProperty).toBool() &&
+            !qobject_cast<LinkLabel *>(label))
+            return new AccessibleNoticeLine(label);
+    }
     if (auto *link = qobject_cast<LinkLabel *>(object))
         return new AccessibleLink(link);
     if (auto *group = qobject_cast<Group *>(object))
