@@ -72,6 +72,12 @@ export DBUS_SESSION_BUS_ADDRESS
 PIDS+=("$bus_pid")
 
 step "Orca starts and speaks"
+# Orca refuses to start beside another of the same user, and ending that one
+# is not the test's to do.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "an Orca of this user is running: close it to run this test" >&2
+    exit 1
+fi
 orca --debug-file="$OUT/orca-debug.txt" >"$OUT/orca.log" 2>&1 &
 PIDS+=($!)
 hear "Screen reader on."
