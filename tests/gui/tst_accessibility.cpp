@@ -37,9 +37,6 @@ private Q_SLOTS:
     void fieldsReadWithTheirHint();
     void focusReportedBeforeTheHintGoes_data();
     void focusReportedBeforeTheHintGoes();
-    void everyStopIsNamed_data();
-    void everyStopIsNamed();
-    void newQuestionIsAnnounced();
     void resultListsAnnouncedOnOpening();
     void exitWindowShownAfterTheResult();
     void onlyTheFrontOfferIsExposed();
@@ -226,66 +223,6 @@ void TestAccessibility::focusReportedBeforeTheHintGoes()
     }
     QVERIFY(heard.indexOf(QAccessible::TextRemoved, edit) > focus ||
             heard.indexOf(QAccessible::TextUpdated, edit) > focus);
-    // And back after a refusal: the refused space leaves the focus where it was.
-    if (field == QLatin1String("txtEmail") || field == QLatin1String("txtFriendEmail")) {
-        heard.clear();
-        QTest::keyClick(edit, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), edit);
-        QCOMPARE(m_fakes->messages.shown.size(), 1);
-    }
-}
-
-void TestAccessibility::everyStopIsNamed_data()
-{
-    QTest::addColumn<QString>("window");
-    for (const char *w : {"question", "result", "exit", "about"})
-        QTest::newRow(w) << w;
-}
-
-// Whatever the keyboard stops at has a name to be read by.
-void TestAccessibility::everyStopIsNamed()
-{
-    QFETCH(QString, window);
-    std::unique_ptr<gui::AboutBox> about;
-    QWidget *w = m_controller->question();
-    if (window == QLatin1String("result")) {
-        w = showResult();
-    } else if (window == QLatin1String("exit")) {
-        w = exitFromQuestion();
-    } else if (window == QLatin1String("about")) {
-        about = std::make_unique<gui::AboutBox>();
-        w = about.get();
-    }
-    int stops = 0;
-    for (QWidget *c : w->findChildren<QWidget *>()) {
-        if (!(c->focusPolicy() & Qt::TabFocus) || c->isHidden())
-            continue;
-        ++stops;
-        QVERIFY2(!iface(c)->text(QAccessible::Name).trimmed().isEmpty(),
-                 qPrintable(c->objectName()));
-    }
-    QVERIFY(stops >= 3);
-}
-
-// Each Next brings a new question; it is spoken as a notification.
-void TestAccessibility::newQuestionIsAnnounced()
-{
-    if (!bridgeLive())
-        QSKIP("no accessibility bridge here: tst_accessibility_atspi has one");
-    gui::QuestionWindow *q = m_controller->question();
-    QVERIFY(activate(q));
-    q->option(0)->setFocus(Qt::TabFocusReason);
-    QStringList heard;
-    for (int round = 0; round < 3; ++round) {
-        AccessibleEvents events;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(events.of(QAccessible::ObjectShow, QAccessible::Notification).size(), 1);
-        const auto shown = events.of(QAccessible::ObjectShow, QAccessible::Notification);
-        QCOMPARE(shown[0].object, q->messageLabel());
-        QCOMPARE(shown[0].name, q->messageLabel()->text());
-        heard << shown[0].name.section(u' ', 0, 1);
-    }
-    QCOMPARE(heard, QStringList({"Now you", "You have", "You have"}));
 }
 
 // On opening, each list of the result is spoken, heading then its five
@@ -320,6 +257,8 @@ void TestAccessibility::resultListsAnnouncedOnOpening()
         for (int i = 0; i < 5; ++i) {
             QAccessibleInterface *line = list->child(i);
             QCOMPARE(line->role(), QAccessible::StaticText);
+            // Screen readers leave out lines that label something.
+            QVERIFY(line->relations().isEmpty());
             QVERIFY(!line->text(QAccessible::Name).isEmpty());
             QVERIFY(line->rect().top() > previousTop);
             previousTop = line->rect().top();
