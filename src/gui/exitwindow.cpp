@@ -229,7 +229,8 @@ void ExitWindow::activatedAfterShow()
 void ExitWindow::enterField(ReferField f)
 {
     m_entering[static_cast<int>(f)] = true;
-    QMetaObject::invokeMethod(this, [this, f] { finishEntering(f); }, Qt::QueuedConnection);
+    const auto finish = [this, f] { finishEntering(f); };
+    QMetaObject::invokeMethod(this, finish, Qt::QueuedConnection);
 }
 
 void ExitWindow::finishEntering(ReferField f)

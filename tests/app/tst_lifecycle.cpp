@@ -249,8 +249,10 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
 void TestLifecycle::exitWindowLoadStep()
 {
     for (int index = 0; index < 4; ++index) {
-        restartProgram(
-            [index](FakeServices &fakes) { fakes.random.script = {0.0f, index / 4.0f + 0.1f}; });
+        const auto prepare = [index](FakeServices &fakes) {
+            fakes.random.script = {0.0f, index / 4.0f + 0.1f};
+        };
+        restartProgram(prepare);
         gui::ExitWindow *e = exitFromQuestion();
         QCOMPARE(e->windowTitle(), expectedCaption());
         QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(), expectedCaption());
