@@ -229,8 +229,13 @@ void ExitWindow::activatedAfterShow()
 void ExitWindow::enterField(ReferField f)
 {
     m_entering[static_cast<int>(f)] = true;
-    const auto finish = [this, f] { finishEntering(f); };
-    QMetaObject::invokeMethod(this, finish, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "finishPendingEntries", Qt::QueuedConnection);
+}
+
+void ExitWindow::finishPendingEntries()
+{
+    for (int i = 0; i < ReferFieldCount; ++i)
+        finishEntering(static_cast<ReferField>(i));
 }
 
 void ExitWindow::finishEntering(ReferField f)

@@ -47,6 +47,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void activatedAfterShow() override;
 
+private Q_SLOTS:
+    void finishPendingEntries();
+
 private:
     void addSoftwares(QWidget *c);
     void addReferralForm(QWidget *c);
