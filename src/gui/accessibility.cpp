@@ -133,6 +133,19 @@ void reportShown(QWidget *window)
     }
 }
 
+// A focus event for the same object is dropped as a repeat, and Qt 6.4
+// reports the new name in a form Orca cannot speak: the widget gets a new
+// interface, so the focus comes from an object not heard before.
+void reportFocusRenamed(QWidget *focused)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(focused))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(heard));
+    QAccessibleEvent focus(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
 void appendToTabOrder(QWidget *last, const QList<QWidget *> &links)
 {
     for (QWidget *link : links) {

@@ -23,6 +23,10 @@ void announce(QWidget *notice);
 // not change when its window's does.
 void reportShown(QWidget *window);
 
+// The focused widget took another name: screen readers hear it as newly
+// focused, since they speak no name change of what they already announced.
+void reportFocusRenamed(QWidget *focused);
+
 // Appends `links` to the keyboard order after `last`, in the order given.
 void appendToTabOrder(QWidget *last, const QList<QWidget *> &links);
 

@@ -112,10 +112,14 @@ void QuestionWindow::display(const QuestionScreen &screen)
     // option they were on is the one that goes.
     if (groupHadFocus)
         selected->setFocus(Qt::OtherFocusReason);
+    const QString focusedCaption = groupHadFocus ? selected->text() : QString();
     for (int i = 0; i < AnimalCount; ++i) {
         m_options[i]->setText(screen.captions[i]);
         m_options[i]->setVisible(screen.visible[i]);
     }
+    // The option the user is on may now carry the next animal's name.
+    if (groupHadFocus && selected->text() != focusedCaption)
+        reportFocusRenamed(selected);
     const QString message = shownLines(screen.message);
     const bool changed = message != m_message->text();
     m_message->setText(message);

@@ -108,16 +108,17 @@ keys Return
 expect_opened "page="
 expect_opened_count 1
 
-step "after each Next, the new question is spoken"
+step "after each Next, the option the user is on by its new name, then the question"
 keys Tab Tab
 hear "Monkey." "selected radio button"
+keys alt+n # Monkey goes: the option the user is on now reads Lion
+hear "Lion." "selected radio button" "Now you have four animals left with you."
 keys alt+n
-hear "Now you have four animals left with you."
-keys alt+n
-hear "You have three animals with you now."
+hear "Cow." "selected radio button" "You have three animals with you now."
 keys Down alt+n
-hear "You have two animals with you now."
+hear "Cow." "selected radio button" "You have two animals with you now."
 keys alt+n
+hear "Horse." "selected radio button"
 gave_up 4
 keys Tab
 hear "Show Result push button"

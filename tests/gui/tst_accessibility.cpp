@@ -37,6 +37,7 @@ private Q_SLOTS:
     void fieldsReadWithTheirHint();
     void focusReportedBeforeTheHintGoes_data();
     void focusReportedBeforeTheHintGoes();
+    void renamedFocusIsReportedAnew();
     void resultListsAnnouncedOnOpening();
     void exitWindowShownAfterTheResult();
     void onlyTheFrontOfferIsExposed();
@@ -223,6 +224,33 @@ void TestAccessibility::focusReportedBeforeTheHintGoes()
     }
     QVERIFY(heard.indexOf(QAccessible::TextRemoved, edit) > focus ||
             heard.indexOf(QAccessible::TextUpdated, edit) > focus);
+}
+
+// Giving up the animal the user is on renames their option: it is reported
+// focused again, as an object screen readers have not heard of.
+void TestAccessibility::renamedFocusIsReportedAnew()
+{
+    if (!bridgeLive())
+        QSKIP("no accessibility bridge here: tst_accessibility_atspi has one");
+    gui::QuestionWindow *q = m_controller->question();
+    QVERIFY(activate(q));
+    q->option(0)->setFocus(Qt::TabFocusReason);
+    const QAccessible::Id before = QAccessible::uniqueId(iface(q->option(0)));
+    AccessibleEvents events;
+    q->nextButton()->click();
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    const qsizetype focus = events.lastIndexOf(QAccessible::Focus, q->option(0));
+    QVERIFY(focus > events.lastIndexOf(QAccessible::NameChanged, q->option(0)));
+    QCOMPARE(events.events()[focus].name, QStringLiteral("Lion"));
+    QVERIFY(QAccessible::uniqueId(iface(q->option(0))) != before);
+    // Moving to another option is an ordinary focus change.
+    events.clear();
+    q->option(1)->setFocus(Qt::TabFocusReason);
+    q->option(1)->click();
+    const QAccessible::Id other = QAccessible::uniqueId(iface(q->option(0)));
+    q->nextButton()->click();
+    QCOMPARE(QApplication::focusWidget(), q->option(0));
+    QCOMPARE(QAccessible::uniqueId(iface(q->option(0))), other);
 }
 
 // On opening, each list of the result is spoken, heading then its five
