@@ -1,6 +1,8 @@
 // Tab order, focus on opening, Enter and Esc, and access keys.
 #include "app/controller.h"
 #include "core/quiz/content.h"
+#include "core/web/pages.h"
+#include "gui/aboutbox.h"
 #include "gui/exitwindow.h"
 #include "gui/linklabel.h"
 #include "gui/questionwindow.h"
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void resultKeys();
     void linksFollowTheWindowsOwnStops_data();
     void linksFollowTheWindowsOwnStops();
+    void aboutBoxLinksByKeyboard();
 
 private:
     gui::QuestionWindow *activeQuestion();
@@ -292,6 +295,28 @@ void TestKeyboard::linksFollowTheWindowsOwnStops()
     QCOMPARE(seen, order);
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QCOMPARE(pagesOpened(), pages);
+}
+
+// The about box's links follow OK; Enter opens their page and keeps the box.
+void TestKeyboard::aboutBoxLinksByKeyboard()
+{
+    gui::AboutBox about;
+    QStringList pages;
+    connect(&about, &gui::AboutBox::pageRequested, this, [&](Page p) { pages << pageKey(p); });
+    about.show();
+    QVERIFY(activate(&about));
+    QStringList seen;
+    for (int i = 0; i < 3; ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        seen << focused->objectName();
+        if (qobject_cast<gui::LinkLabel *>(focused))
+            QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY(about.isVisible());
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(seen, QStringList({"cmdOK", "lblHomePage", "Label5"}));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+    QCOMPARE(pages, QStringList({"home-page", "fully-branded"}));
 }
 
 QTEST_MAIN(TestKeyboard)
