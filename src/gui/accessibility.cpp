@@ -106,7 +106,10 @@ void makeNotice(QWidget *notice)
 {
     installAccessibility();
     notice->setProperty(NoticeProperty, true);
-    // Setting a text or title may already have made and kept its interface.
+    // With a screen reader about, setting a text or title may already have
+    // made and kept its interface; without one, none is made before it asks.
+    if (!QAccessible::isActive())
+        return;
     QAccessibleInterface *made = QAccessible::queryAccessibleInterface(notice);
     if (made && made->role() != QAccessible::Notification)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
