@@ -29,11 +29,6 @@ QPixmap DeferredIcon::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::S
     return icon().pixmap(size, scale, mode, state);
 }
 
-QSize DeferredIcon::actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state)
-{
-    return icon().actualSize(size, mode, state);
-}
-
 QList<QSize> DeferredIcon::availableSizes(QIcon::Mode mode, QIcon::State state)
 {
     return icon().availableSizes(mode, state);
