@@ -43,6 +43,10 @@ page_image() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
 page_changed() { [ "$(page_image "$1")" != "$2" ]; }
 # The installer's windows on screen: its wizard, and a box above it.
 setup_windows() { [ "$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | wc -l)" = "$1" ]; }
+# The setup's windows on screen, as one line: a box replaced by the next
+# leaves their number as it was, but not their ids.
+setup_ids() { xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | sort | xargs; }
+setup_ids_other_than() { [ "$(setup_ids)" != "$1" ]; }
 # Ends the program as its user would: Esc, then Exit on the exit window.
 exit_program() {
     keys Escape
@@ -207,7 +211,9 @@ wait_until 60 setup_windows 1
 next_page 3
 keys Return # Install
 wait_until 20 setup_windows 2 # the question, above the wizard
+question=$(setup_ids)
 keys Escape
+wait_until 20 setup_ids_other_than "$question"
 wait_until 20 setup_windows 2 # what went wrong
 keys Return
 wait_until 20 setup_windows 1
