@@ -2,7 +2,6 @@
 
 #include "core/program.h"
 #include "core/promotion/promotion.h"
-#include "gui/accessibility.h"
 #include "gui/button.h"
 #include "gui/formwindow.h"
 #include "gui/icon.h"
@@ -76,8 +75,12 @@ AboutBox::AboutBox(QWidget *parent)
     addLabel(this, "Label1", aboutText(), twipsRect(210, 960, 5745, 855), verdana(8.25),
              colour::DarkRed, Fit::Wrapped);
 
-    appendToTabOrder(ok, {home, details});
     ok->setFocus();
+}
+
+bool AboutBox::focusNextPrevChild(bool next)
+{
+    return focusNextStop(this, findChild<QWidget *>(QStringLiteral("cmdOK")), next);
 }
 
 } // namespace tavrisk::gui

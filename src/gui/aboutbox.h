@@ -15,6 +15,9 @@ public:
 
 Q_SIGNALS:
     void pageRequested(tavrisk::Page page);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 };
 
 QString aboutText();

@@ -26,6 +26,7 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
+        s.focusable = true; // by Tab, though it has no focus policy (focusNextStop)
         return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }
@@ -147,14 +148,6 @@ void reportFocusRenamed(QWidget *focused)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(heard));
     QAccessibleEvent focus(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
-}
-
-void appendToTabOrder(QWidget *last, const QList<QWidget *> &links)
-{
-    for (QWidget *link : links) {
-        QWidget::setTabOrder(last, link);
-        last = link;
-    }
 }
 
 } // namespace tavrisk::gui

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-
 class QWidget;
 
 namespace tavrisk::gui {
@@ -26,8 +24,5 @@ void reportShown(QWidget *window);
 // The focused widget took another name: screen readers hear it as newly
 // focused, since they speak no name change of what they already announced.
 void reportFocusRenamed(QWidget *focused);
-
-// Appends `links` to the keyboard order after `last`, in the order given.
-void appendToTabOrder(QWidget *last, const QList<QWidget *> &links);
 
 } // namespace tavrisk::gui

@@ -63,6 +63,7 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
     addVisitArea(c);
     QWidget *icon = addHeading(c, supportIndex);
     setKeyboardOrder(icon);
+    setFirstStop(m_close);
     m_close->setFocus();
 }
 
@@ -76,7 +77,6 @@ void ExitWindow::addSoftwares(QWidget *c)
         twipsRect(75, 4250, 3585, 210), verdana(9, Bold | Underline), Qt::yellow, Fit::ToText);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
-    m_goToHome = goToHome;
     addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
              twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, Fit::Wrapped);
 }
@@ -170,8 +170,7 @@ void ExitWindow::setKeyboardOrder(QWidget *icon)
                         field(ReferField::Email),
                         field(ReferField::FriendEmail),
                         field(ReferField::FriendName),
-                        field(ReferField::Message),
-                        m_goToHome};
+                        field(ReferField::Message)};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

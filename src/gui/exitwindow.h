@@ -65,7 +65,6 @@ private:
     QPushButton *m_submit = nullptr;
     QCheckBox *m_check = nullptr;
     QLabel *m_support = nullptr;
-    QWidget *m_goToHome = nullptr;
     std::array<bool, ReferFieldCount> m_entering{}; // hint not yet cleared on focus
     bool m_placed = false;
 };

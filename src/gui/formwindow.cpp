@@ -2,6 +2,7 @@
 
 #include "core/program.h"
 #include "gui/icon.h"
+#include "gui/linklabel.h"
 #include "gui/look.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,11 @@ bool FormWindow::event(QEvent *event)
         activatedAfterShow();
     }
     return QMainWindow::event(event);
+}
+
+bool FormWindow::focusNextPrevChild(bool next)
+{
+    return focusNextStop(this, m_firstStop, next);
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

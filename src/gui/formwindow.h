@@ -26,6 +26,8 @@ public:
     QWidget *client() const { return m_client; }
     void setDefaultButton(QPushButton *button) { m_default = button; }
     void setCancelButton(QPushButton *button) { m_cancel = button; }
+    // Where the keyboard order starts: the focus when the window opens.
+    void setFirstStop(QWidget *widget) { m_firstStop = widget; }
     void centreOnScreen();
 
 Q_SIGNALS:
@@ -33,6 +35,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
     // Once the window is active after each showing: screen readers take news
     // of the active window only.
@@ -43,6 +46,7 @@ private:
     QWidget *m_client;
     QPushButton *m_default = nullptr;
     QPushButton *m_cancel = nullptr;
+    QWidget *m_firstStop = nullptr;
     bool m_awaitingActivation = false;
 };
 

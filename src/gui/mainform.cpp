@@ -34,10 +34,10 @@ void MainForm::connectLink(LinkLabel *label, Page page)
 
 void MainForm::addBanner(QWidget *band, const QRect &rect)
 {
-    m_banner = addLink(band, "Label61", bannerCaption(), rect, verdana(9, Bold | Underline),
-                       colour::Maroon);
-    m_banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    connectLink(m_banner, Page::Home);
+    LinkLabel *banner = addLink(band, "Label61", bannerCaption(), rect,
+                                verdana(9, Bold | Underline), colour::Maroon);
+    banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connectLink(banner, Page::Home);
 }
 
 void MainForm::addOffers(QWidget *band, int left, int top)
@@ -54,11 +54,6 @@ void MainForm::addOffers(QWidget *band, int left, int top)
     // By definition the co-branding offer lies in front.
     m_coBrand->raise();
     showOnlyFront();
-}
-
-QList<QWidget *> MainForm::bandLinks() const
-{
-    return {m_banner, m_fullBrand, m_coBrand};
 }
 
 // Both offers fill the same rectangle, so hiding the one beneath changes

@@ -39,15 +39,12 @@ protected:
     void addOffers(QWidget *band, int left, int top);
     void addExitButton(QWidget *band, const QRect &rect);
     void connectLink(LinkLabel *label, Page page);
-    // The banner, then the offers: the links that follow the window's own stops.
-    QList<QWidget *> bandLinks() const;
 
 private:
     MenuCommands m_menus;
     void showOnlyFront();
 
     QPushButton *m_exit = nullptr;
-    LinkLabel *m_banner = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     LinkLabel *m_coBrand = nullptr;
 };

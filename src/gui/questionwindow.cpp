@@ -82,12 +82,9 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Ques
     for (int i = 1; i < AnimalCount; ++i)
         setTabOrder(m_options[i - 1], m_options[i]);
     setTabOrder(m_options[AnimalCount - 1], m_next);
-    // Links in reading order: the banner, the title, the offer.
-    QList<QWidget *> links = bandLinks();
-    links.insert(1, title);
-    appendToTabOrder(m_next, links);
 
     display(QuestionScreen::design());
+    setFirstStop(exitButton());
     exitButton()->setFocus();
 }
 

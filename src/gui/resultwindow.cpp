@@ -90,7 +90,7 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Resul
     addOffers(bottom, 120, 160);
 
     setTabOrder(m_back, exitButton());
-    appendToTabOrder(exitButton(), bandLinks());
+    setFirstStop(m_back);
     m_back->setFocus();
 }
 
