@@ -69,7 +69,8 @@ bool focusNextStop(QWidget *window, QWidget *first, bool next)
     QList<LinkLabel *> links = window->findChildren<LinkLabel *>();
     links.removeIf([&](const LinkLabel *l) { return !shown(l); });
     std::stable_sort(links.begin(), links.end(), [window](QWidget *a, QWidget *b) {
-        const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+        const QPoint pa = a->mapTo(window, QPoint());
+        const QPoint pb = b->mapTo(window, QPoint());
         return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
     });
     for (LinkLabel *l : links)
