@@ -46,7 +46,16 @@ setup_windows() { [ "$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2
 # The setup's windows on screen, as one line: a box replaced by the next
 # leaves their number as it was, but not their ids.
 setup_ids() { xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | sort | xargs; }
-setup_ids_other_than() { [ "$(setup_ids)" != "$1" ]; }
+# box_after ID...: a setup window on screen that is none of those given.
+box_after() {
+    local id
+    for id in $(setup_ids); do
+        [[ " $* " == *" $id "* ]] || { echo "$id"; return 0; }
+    done
+    return 1
+}
+# Keys go to the focused window, which Wine settles a moment after the map.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # Ends the program as its user would: Esc, then Exit on the exit window.
 exit_program() {
     keys Escape
@@ -209,12 +218,15 @@ SETUP_PID=$!
 PIDS+=($SETUP_PID)
 wait_until 60 setup_windows 1
 next_page 3
+wizard=$(setup_ids)
 keys Return # Install
-wait_until 20 setup_windows 2 # the question, above the wizard
-question=$(setup_ids)
+wait_until 20 box_after "$wizard" # the question, above the wizard
+question=$(box_after "$wizard")
+wait_until 20 has_focus "$question"
 keys Escape
-wait_until 20 setup_ids_other_than "$question"
-wait_until 20 setup_windows 2 # what went wrong
+wait_until 20 box_after "$wizard" "$question" # what went wrong
+failure=$(box_after "$wizard" "$question")
+wait_until 20 has_focus "$failure"
 keys Return
 wait_until 20 setup_windows 1
 keys Escape # the wizard, stopped, can only be closed
