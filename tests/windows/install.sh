@@ -54,8 +54,9 @@ box_after() {
     done
     return 1
 }
-# Keys go to the focused window, which Wine settles a moment after the map.
-has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# Keys go to the focused window, which Wine settles some moment after the
+# map: the box is given the focus, as a click on it would.
+focus_box() { timeout 20 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; }
 # Ends the program as its user would: Esc, then Exit on the exit window.
 exit_program() {
     keys Escape
@@ -222,11 +223,11 @@ wizard=$(setup_ids)
 keys Return # Install
 wait_until 20 box_after "$wizard" # the question, above the wizard
 question=$(box_after "$wizard")
-wait_until 20 has_focus "$question"
+focus_box "$question"
 keys Escape
 wait_until 20 box_after "$wizard" "$question" # what went wrong
 failure=$(box_after "$wizard" "$question")
-wait_until 20 has_focus "$failure"
+focus_box "$failure"
 keys Return
 wait_until 20 setup_windows 1
 keys Escape # the wizard, stopped, can only be closed
