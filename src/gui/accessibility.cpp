@@ -129,12 +129,8 @@ void reportShown(QWidget *window)
     if (!QAccessible::isActive())
         return;
     const QList<QWidget *> children = window->findChildren<QWidget *>();
-    for (QWidget *w : children) {
-        if (!w->isVisible())
-            continue;
-        QAccessibleEvent shown(w, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-    }
+    for (QWidget *w : children)
+        announce(w); // reported shown again, as a notice is
 }
 
 // A focus event for the same object is dropped as a repeat, and Qt 6.4
