@@ -41,9 +41,9 @@ protected:
     void connectLink(LinkLabel *label, Page page);
 
 private:
-    MenuCommands m_menus;
     void showOnlyFront();
 
+    MenuCommands m_menus;
     QPushButton *m_exit = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     LinkLabel *m_coBrand = nullptr;
