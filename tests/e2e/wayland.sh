@@ -32,18 +32,40 @@ centred() {
     local dx=$((x + w / 2 - 640)) dy=$((y + h / 2 - 512))
     [ "${dx#-}" -le 32 ] && [ "${dy#-}" -le 32 ]
 }
-centred "$(window frmMain)"
+# Keys go to the window weston activated, which may also come a moment later.
+active() { windows_with_role "$1" | grep -qx "$(xdotool getactivewindow 2>/dev/null)"; }
+# Weston 14 now and then leaves a window it is handed unmanaged: mapped on the
+# X side but without a frame, never on screen and never active (about one run
+# in ten, with or without the program asking for activation). No client can
+# mend that, so the test starts over, twice at most, saying why.
+managed() { ! xwininfo -children -id "$(window "$1")" | grep -q '(the root window)'; }
+activated() {
+    wait_until 5 active "$1" && return
+    local retries=${WESTON_RETRIES:-0}
+    if ! managed "$1" && [ "$retries" -lt 2 ]; then
+        echo "weston left $1 unmanaged: the test starts over" >&2
+        kill_all "${PIDS[@]}"
+        WESTON_RETRIES=$((retries + 1)) exec bash "$0"
+    fi
+    return 1
+}
+activated frmMain
+# Weston places a window a moment after it is mapped.
+wait_until 10 centred "$(window frmMain)"
 
 step "a whole test by keyboard, then Back by Enter"
 whole_test_by_keyboard
+activated frmDisplay
 keys Return
 wait_until 10 mapped frmMain
+activated frmMain
 
 step "Esc: the exit window, centred and the topmost window on the screen"
 keys Escape
 wait_until 10 mapped frmNagScreen2
+activated frmNagScreen2
 E=$(window frmNagScreen2)
-centred "$E"
+wait_until 10 centred "$E"
 # The first sizeable window from the top of the stack is the frame around it.
 read -r ex ey < <(xwininfo -id "$E" | awk '/Absolute upper-left X/ { x = $4 }
     /Absolute upper-left Y/ { y = $4 } END { print x, y }')
