@@ -34,6 +34,8 @@ cleanup() {
         rc=1
     fi
     report_failure "$rc"
+    # What the servers and the program said, for a failure seen only in CI.
+    [ "$rc" -eq 0 ] || tail -n 15 "$OUT"/*.log >&2 2>/dev/null || true
     kill_all "${PIDS[@]}"
     exit "$rc"
 }
