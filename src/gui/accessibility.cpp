@@ -4,7 +4,9 @@
 #include "gui/linklabel.h"
 
 #include <QAccessibleWidget>
+#include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QVariant>
 
@@ -39,10 +41,20 @@ public:
 
 const char NoticeProperty[] = "tavriskNotice";
 
+// UI Automation has no notification role (Qt makes it a custom control, read
+// as "custom"): on Windows a notice keeps the role of what it is.
+QAccessible::Role noticeRole(const QObject *notice)
+{
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return QAccessible::Notification;
+    return qobject_cast<const QGroupBox *>(notice) ? QAccessible::Grouping
+                                                   : QAccessible::StaticText;
+}
+
 class AccessibleNotice : public QAccessibleWidget
 {
 public:
-    explicit AccessibleNotice(QWidget *w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    explicit AccessibleNotice(QWidget *w) : QAccessibleWidget(w, noticeRole(w)) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
@@ -89,6 +101,11 @@ QAccessibleInterface *accessibleFor(const QString & /*className*/, QObject *obje
         return new AccessibleLink(link);
     if (auto *group = qobject_cast<Group *>(object))
         return new QAccessibleWidget(group, QAccessible::Grouping);
+    // A band or frame without a caption only lays out what it holds: a pane,
+    // which screen readers pass over, not a group that should have a name.
+    const QMetaObject *type = object->metaObject();
+    if (type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     return nullptr;
 }
 
@@ -112,7 +129,7 @@ void makeNotice(QWidget *notice)
     if (!QAccessible::isActive())
         return;
     QAccessibleInterface *made = QAccessible::queryAccessibleInterface(notice);
-    if (made && made->role() != QAccessible::Notification)
+    if (made && made->role() != noticeRole(notice))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 

@@ -35,6 +35,8 @@ scramble() {
 }
 
 step() { STEP="$*"; echo "-- $STEP"; }
+# Besides the step, the command a test stopped at.
+trap 'echo "failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 # expect_exit PID STATUS [SECONDS]: the process ends within the time (10 s
 # unless given) with that status.

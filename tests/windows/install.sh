@@ -106,7 +106,9 @@ wine "$SETUP" /S
 [ "$(entries)" = 1 ]
 refute test -e "$PROGRAMS/QV Tavrisk"
 wine "$DIR/Uninstall.exe" /S
+# The uninstaller goes on in a copy of itself: done once its entry is gone too.
 wait_until 60 refute test -e "$DIR"
+wait_until 60 test "$(entries)" = 0
 refute wine reg query 'HKLM\Software\Quorvane Softwares'
 
 step "an install in a folder of the user's own is updated there"
@@ -119,6 +121,7 @@ refute test -e "$DIR"
 [ "$(entries)" = 1 ]
 wine "$CUSTOM/Uninstall.exe" /S
 wait_until 60 refute test -e "$CUSTOM"
+wait_until 60 test "$(entries)" = 0
 
 step "installed silently and running, with a reminder date stored"
 wine "$OLD_SETUP" /S
