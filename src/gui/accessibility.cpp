@@ -125,11 +125,11 @@ void makeNotice(QWidget *notice)
     installAccessibility();
     notice->setProperty(NoticeProperty, true);
     // With a screen reader about, setting a text or title may already have
-    // made and kept its interface; without one, none is made before it asks.
+    // made and kept Qt's own interface; without one, none is made before it asks.
     if (!QAccessible::isActive())
         return;
     QAccessibleInterface *made = QAccessible::queryAccessibleInterface(notice);
-    if (made && made->role() != noticeRole(notice))
+    if (made && !dynamic_cast<AccessibleNotice *>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
