@@ -114,11 +114,15 @@ focus_comes 'Button "Back" focusable'
 tabs_reach 'Button "Exit" focusable' "$BANNER" "$CO_BRAND" 'Button "Back" focusable'
 
 step "the exit window: fields named by their labels, the panels by their titles"
+# Each window's first focus is heard before the next window opens, so that
+# the two Exit buttons' are not taken for each other.
+SINCE=$(heard)
 keys Return
 wait_until 20 shown 530
+focus_comes 'Button "Exit" focusable'
+SINCE=$(heard)
 keys Escape
 wait_until 20 shown 747
-SINCE=$(heard)
 tree
 tree_has 'Group "Refer A Friend"' 'Group "Download Quorvane Softwares"' \
     'Edit "Your Name" focusable' 'Edit "Your Email Address" focusable' \

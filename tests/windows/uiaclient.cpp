@@ -6,7 +6,8 @@
 //   wait N answers "count C" once C, the focus changes reported so far, is at
 //          least N, or after 20 seconds without
 //   quit   ends the client
-// Focus changes arrive on their own, as "focus <type> "<name>"".
+// Focus changes of the program's elements arrive on their own, as
+// "focus <type> "<name>"".
 // Written for Wine 10, which lacks some of the interface: the tree is walked
 // with a walker made from the raw-view condition, properties are read with
 // GetCurrentPropertyValueEx, and the focus comes only from the events.
@@ -175,7 +176,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE HandleFocusChangedEvent(IUIAutomationElement *sender) override
     {
-        if (!sender)
+        // Wine's own elements (a frame's buttons) report focus too: only Qt's count.
+        if (!sender || stringProperty(sender, UIA_FrameworkIdPropertyId) != "Qt")
             return S_OK;
         const std::string line = "focus " + describe(sender);
         {
