@@ -33,13 +33,17 @@ tree() {
     done
     return 1
 }
+# The tree's elements without their indent.
+elements() { sed 's/^ *//' "$OUT/tree"; }
 # Lines of the tree, exactly (in any order).
 tree_has() {
     local want
     for want in "$@"; do
-        grep -qxF -- "$want" <(sed 's/^ *//' "$OUT/tree") || { echo "not in the tree: $want" >&2; return 1; }
+        grep -qxF -- "$want" <(elements) || { echo "not in the tree: $want" >&2; return 1; }
     done
 }
+# Groups have names; what only lays out is a pane.
+groups_named() { refute grep -qx 'Group ""' <(elements); }
 # The focus changes heard after the first $1, leaving out the windows': Wine
 # reports a window's own focus, after its control's, when it is activated.
 focus_after() { tail -n +$(($1 + 1)) "$OUT/focus" | grep -v '^Window '; }
@@ -49,13 +53,18 @@ awaits_focus() {
     echo "wait $1" >&"${UIA[1]}"
     client_line && [ "${LINE%% *}" = count ] && [ "${LINE#count }" -ge "$1" ]
 }
-# focus_comes NAME: the focus comes to that element, now or already, since
-# the count $SINCE.
-focus_comes() {
-    until focus_after "$SINCE" | grep -qxF -- "$1"; do
-        awaits_focus $(($(heard) + 1)) || { echo "the focus never came to: $1" >&2; return 1; }
+# hear_until COMMAND...: focus changes are heard, one at a time, until the
+# command succeeds; fails once 20 seconds pass without one.
+hear_until() {
+    until "$@"; do
+        awaits_focus $(($(heard) + 1)) || return 1
     done
 }
+came_since() { focus_after "$SINCE" | grep -qxF -- "$1"; }
+heard_after() { [ -n "$(focus_after "$1")" ]; }
+# focus_comes NAME: the focus comes to that element, now or already, since
+# the count $SINCE.
+focus_comes() { hear_until came_since "$1" || { echo "the focus never came to: $1" >&2; return 1; }; }
 # tabs_reach NAME...: one Tab a name, each answered by one focus change, for
 # the element of that name (type and name, as the tree shows it).
 tabs_reach() {
@@ -63,9 +72,8 @@ tabs_reach() {
     for want in "$@"; do
         before=$(heard)
         keys Tab
-        until [ -n "$(focus_after "$before")" ]; do
-            awaits_focus $(($(heard) + 1)) || { echo "Tab: no focus change, wanted '$want'" >&2; return 1; }
-        done
+        hear_until heard_after "$before" ||
+            { echo "Tab: no focus change, wanted '$want'" >&2; return 1; }
         got=$(focus_after "$before")
         [ "$got" = "$want" ] || { echo "Tab: got '$got', wanted '$want'" >&2; return 1; }
     done
@@ -87,11 +95,10 @@ tree_has 'Window "QV Tavrisk v1.10" focusable' 'Group "Animals"' \
     'RadioButton "Monkey" focusable' 'RadioButton "Lion" focusable' 'RadioButton "Cow" focusable' \
     'RadioButton "Sheep" focusable' 'RadioButton "Horse" focusable' \
     'Button "Next" focusable' 'Button "Exit" focusable' "$BANNER" "$TITLE"
-# Groups have names; what only lays out is a pane.
-refute grep -q '^ *Group ""' "$OUT/tree"
+groups_named
 # Of the two offers in one place, the one in front alone.
-[ "$(grep -cxF -e "$FULL_BRAND" -e "$CO_BRAND" <(sed 's/^ *//' "$OUT/tree"))" = 1 ]
-OFFER=$(grep -xF -e "$FULL_BRAND" -e "$CO_BRAND" <(sed 's/^ *//' "$OUT/tree"))
+OFFER=$(grep -xF -e "$FULL_BRAND" -e "$CO_BRAND" <(elements))
+[ "$(grep -c . <<<"$OFFER")" = 1 ]
 
 step "Tab from Exit: the options, Next, then the links in reading order"
 tabs_reach 'RadioButton "Monkey" focusable' 'Button "Next" focusable' "$BANNER" "$TITLE" "$OFFER" \
@@ -105,7 +112,7 @@ tree_has 'Group "QV Tavrisk Result"' 'Group "Each Animal Represents the Followin
     'Group "You chose the animals in the following order:"' \
     'Group "You value the different characteristics in the following order:"' \
     'Button "Back" focusable' 'Button "Exit" focusable' "$BANNER"
-refute grep -q '^ *Group ""' "$OUT/tree"
+groups_named
 grep -A5 -xF '      Group "You chose the animals in the following order:"' "$OUT/tree" | sed 1d |
     diff - <(printf '        Text "%s"\n' "1. Horse" "2. Cow" "3. Sheep" "4. Lion" "5. Monkey")
 
@@ -129,7 +136,7 @@ tree_has 'Group "Refer A Friend"' 'Group "Download Quorvane Softwares"' \
     'Edit "Friend'"'"'s Email Address" focusable' 'Edit "Friend'"'"'s Name" focusable' \
     'Button "Refer A Friend Now" focusable' 'Button "Exit" focusable' \
     'Image "QV Tavrisk v1.10" focusable' 'Hyperlink "Click Here To Visit Quorvane Softwares" focusable'
-refute grep -q '^ *Group ""' "$OUT/tree"
+groups_named
 
 step "Tab from Exit: the window's own stops, each field by its label, then the link"
 focus_comes 'Button "Exit" focusable'
