@@ -4,9 +4,12 @@
 # installer's install, into a folder of the user's own, and over a running
 # older copy; the installed files and the Add/Remove entry; the Start-menu
 # entry and the desktop shortcut each starting the program; a file in use
-# refusing the update; a running copy removed silently; the wizard by keyboard
-# with its finish page's Run, and its question over a running copy; and the
-# program starting from the unpacked zip.
+# named, with Retry, refusing the update; a running copy removed silently; the
+# wizard by keyboard with the desktop shortcut declined and its finish page's
+# Run; its question over a running copy, and a second setup refused meanwhile;
+# downgrades refused silently and asked for; the program starting from the
+# unpacked zip and left running by an update; a deleted install repaired; and
+# the older build signed.
 source "$(dirname "$0")/lib.sh"
 : "${SOURCE:?source tree}" "${PACKAGES:?folder CPack wrote the packages to}" "${VERSION:?project version}"
 OLD_VERSION=1.9
@@ -21,8 +24,9 @@ KEY="$UNINSTALL\\QVTavrisk"
 
 # A resource of a Windows file: type 16 the version, 24 the manifest.
 resource() { wrestool -x --raw -t "$2" "$1"; }
-# The version a Windows file carries, read from its version resource.
-file_version() { resource "$1" 16 | strings -el -n 3 | grep -A1 -x ProductVersion | tail -1; }
+# A value of a Windows file's version resource.
+version_value() { resource "$1" 16 | strings -el -n 3 | grep -A1 -x "$2" | tail -1; }
+file_version() { version_value "$1" ProductVersion; }
 entry() { wine reg query "$KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v v="$1" '$1 == v { $1 = ""; print substr($0, 2) }'; }
 entries() { wine reg query "$UNINSTALL" 2>/dev/null | tr -d '\r' | grep -c 'QVTavrisk' || true; }
 # Whether the installed program runs: a process has its file mapped (Wine's
@@ -38,6 +42,24 @@ next_page() {
         xdotool key Return
         wait_until 20 page_changed "$w" "$before"
     done
+}
+# The texts of the windows on screen, their controls' indented.
+window_texts() { wine "$ZORDER" texts | tr -d '\r'; }
+# shows TEXT: a window or control on screen says TEXT, whole (-x) or in part.
+shows() { grep -qF "$@" <<<"$(window_texts)"; }
+# What the setups and uninstallers wrote to their log, in the user's TEMP.
+setup_log() {
+    local file
+    file=$(wine winepath -u "$(wine cmd /c echo %TEMP% | tr -d '\r')")/QVTavrisk-setup.log
+    [ ! -f "$file" ] || iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+}
+logged() { setup_log | grep -qF "$1"; }
+# A setup run that must fail: exit code 2, and what it says in the log.
+setup_refuses() { # message, setup arguments...
+    local message=$1 rc=0
+    shift
+    wine "$@" || rc=$?
+    [ "$rc" = 2 ] && logged "$message"
 }
 page_image() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
 page_changed() { [ "$(page_image "$1")" != "$2" ]; }
@@ -70,12 +92,28 @@ start_shortcut() {
     wait_until 60 shown 530
 }
 
-step "the setup carries the product's version information, the program its manifest"
+step "the setup and program carry the product's version information and manifests"
 file "$SETUP" | grep -q 'PE32+ executable (GUI) x86-64'
-info=$(resource "$SETUP" 16 | strings -el -n 3)
-for pair in "ProductName QV Tavrisk" "CompanyName Quorvane Softwares" "ProductVersion $VERSION"; do
-    grep -A1 -x "${pair%% *}" <<<"$info" | tail -1 | grep -qx "${pair#* }"
+uninstaller="$PACKAGES/_CPack_Packages/win64/NSIS64/Uninstall.exe"
+for pair in "ProductName QV Tavrisk" "CompanyName Quorvane Softwares" "ProductVersion $VERSION" \
+    "FileDescription QV Tavrisk Setup" "LegalCopyright Copyright 2026 Quorvane Softwares"; do
+    [ "$(version_value "$SETUP" "${pair%% *}")" = "${pair#* }" ]
 done
+[ "$(version_value "$uninstaller" FileDescription)" = "QV Tavrisk Uninstaller" ]
+[ "$(version_value "$BUILD/QVFreeTavrisk.exe" LegalCopyright)" = "Copyright 2026 Quorvane Softwares" ]
+# The setup's and uninstaller's own manifests, not NSIS's.
+for pair in "$SETUP Setup" "$uninstaller Uninstaller"; do
+    manifest=$(resource "${pair% *}" 24)
+    grep -qF "<description>QV Tavrisk ${pair##* }</description>" <<<"$manifest"
+    grep -q 'level="requireAdministrator"' <<<"$manifest"
+    grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$manifest"
+    refute grep -qi 'nullsoft' <<<"$manifest"
+done
+# Signing is for a build asked to sign; this one is not.
+refute osslsigncode verify -in "$SETUP" >/dev/null 2>&1
+# A 32-bit Windows cannot start this 64-bit setup; a 32-bit build of the
+# script checks for it itself.
+grep -qF 'needs a 64-bit Windows' "$SOURCE/cmake/NSIS.template.in"
 manifest=$(resource "$BUILD/QVFreeTavrisk.exe" 24)
 grep -q 'level="asInvoker"' <<<"$manifest"
 grep -q 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' <<<"$manifest"
@@ -85,15 +123,23 @@ refute grep -qi 'dpiAware' <<<"$manifest"
 
 # Our own script, with the program's terms and name, not CPack's stock pages.
 script="$PACKAGES/_CPack_Packages/win64/NSIS64/project.nsi"
-grep -qF "MUI_PAGE_LICENSE \"$SOURCE/LICENSE\"" "$script"
 grep -qF 'BrandingText "${PRODUCT} ${VERSION}"' "$script"
+# The licence page gets each paragraph on one line, for the page to wrap.
+licence_page=$(sed -n 's/.*MUI_PAGE_LICENSE "\(.*\)"$/\1/p' "$script")
+[ "$(tr -d '\r' <"$licence_page" | grep -c .)" = "$(awk 'BEGIN { RS = "" } END { print NR }' "$SOURCE/LICENSE")" ]
 
-step "an older version, $OLD_VERSION, built from the same tree"
+step "an older version, $OLD_VERSION, built from the same tree and signed"
 old=$OUT/../old-installer
-cmake -S "$SOURCE" -B "$old" --preset windows -DTAVRISK_TEST_VERSION=$OLD_VERSION -DBUILD_TESTING=OFF >"$OUT/old.log"
+mkdir -p "$OUT/sign"
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=QV Tavrisk test signer" \
+    -addext extendedKeyUsage=codeSigning -keyout "$OUT/sign/key.pem" -out "$OUT/sign/cert.pem" 2>/dev/null
+cmake -S "$SOURCE" -B "$old" --preset windows -DTAVRISK_TEST_VERSION=$OLD_VERSION -DBUILD_TESTING=OFF \
+    -DTAVRISK_SIGN_CERT="$OUT/sign/cert.pem" -DTAVRISK_SIGN_KEY="$OUT/sign/key.pem" >"$OUT/old.log"
 cmake --build "$old" >>"$OUT/old.log"
 cpack --config "$old/CPackConfig.cmake" -G NSIS64 -B "$old/pkg" >>"$OUT/old.log"
 OLD_SETUP=$old/pkg/QVTavrisk-$OLD_VERSION-win64.exe
+signed() { osslsigncode verify -CAfile "$OUT/sign/cert.pem" -in "$1" >/dev/null; }
+signed "$OLD_SETUP"
 
 step "over 1.10's install (CPack's stock installer), the new one leaves one entry"
 cpack --config "$old/CPackConfig.cmake" -G NSIS64 -B "$old/stock" -D CPACK_MODULE_PATH= \
@@ -126,6 +172,7 @@ wait_until 60 test "$(entries)" = 0
 step "installed silently and running, with a reminder date stored"
 wine "$OLD_SETUP" /S
 [ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$OLD_VERSION" ]
+for file in QVFreeTavrisk.exe Uninstall.exe Qt6Core.dll platforms/qwindows.dll; do signed "$DIR/$file"; done
 start_shortcut "$PROGRAMS/QV Tavrisk.lnk"
 wait_until 20 test -n "$(stored_duration)"
 stored=$(stored_duration)
@@ -139,12 +186,20 @@ refute running
 [ "$(entry DisplayVersion)" = "REG_SZ $VERSION" ]
 [ "$(stored_duration)" = "$stored" ]
 
-step "the installed files: the program, its DLLs stripped, the licence and README"
-expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
+step "the installed files: the program, its DLLs stripped, the licences and README"
+expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
 [ "$(cd "$DIR" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs)" = \
     "$(printf '%s\n' $expected | LC_ALL=C sort | xargs)" ]
 for dll in "$DIR"/*.dll "$DIR"/platforms/*.dll; do
     refute grep -q '\.debug_' <(x86_64-w64-mingw32-objdump -h "$dll")
+done
+# Text for Windows: CRLF throughout; the bundled libraries' licences named.
+for text in LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt; do
+    [ "$(grep -c $'\r$' "$DIR/$text")" = "$(wc -l <"$DIR/$text")" ]
+done
+for notice in "GNU LESSER GENERAL PUBLIC LICENSE" "Version 3, 29 June 2007" "GCC RUNTIME LIBRARY EXCEPTION" \
+    "libwinpthread-1.dll" "Lockless Inc." "https://download.qt.io/archive/qt/6.4/6.4.2/submodules/"; do
+    grep -qF "$notice" "$DIR/THIRD-PARTY-NOTICES.txt"
 done
 size=$(du -sk "$DIR" | cut -f1)
 echo "installed: $size KiB"
@@ -157,7 +212,7 @@ step "the Add/Remove entry is complete, with DWORDs where Windows has them"
 [ "$(entry DisplayIcon)" = 'REG_SZ C:\Program Files\QV Tavrisk\QVFreeTavrisk.exe,0' ]
 [ "$(entry HelpLink)" = "REG_SZ http://$SITE_HOST/qv-free-tavrisk/ssd.php?page=help" ]
 [ "$(entry Contact)" = "REG_SZ support@quorvane.example" ]
-for name in NoModify NoRepair; do [ "$(entry $name)" = "REG_DWORD 0x1" ]; done
+for name in NoModify NoRepair DesktopShortcut; do [ "$(entry $name)" = "REG_DWORD 0x1" ]; done
 estimated=$(entry EstimatedSize)
 [[ $estimated == "REG_DWORD 0x"* ]]
 estimated=$((${estimated#REG_DWORD }))
@@ -168,17 +223,46 @@ for link in "$PROGRAMS/QV Tavrisk.lnk" "$DESKTOP/QV Tavrisk.lnk"; do
     start_shortcut "$link"
     xdotool search --onlyvisible --name "^QV Tavrisk v$VERSION\$" >/dev/null
     exit_program
+    # The shortcut's description, as Explorer's tooltip shows it.
+    grep -qF "A personality test told as a desert story" <(strings -el "$link")
 done
 
-step "a file in use stops the update with a non-zero code, the old install kept"
+step "a file in use stops a silent update with code 2 and its name in the log"
 cp "$DIR/QVFreeTavrisk.exe" "$DIR/Holder.exe"
 WINEPATH="" wine "$DIR/Holder.exe" &
 PIDS+=($!)
 wait_until 60 shown 530
-rc=0
-wine "$SETUP" /S || rc=$?
-[ "$rc" -ne 0 ]
+HOLDER='C:\Program Files\QV Tavrisk\Holder.exe'
+setup_refuses "$HOLDER is in use: nothing was changed." "$SETUP" /S
 [ "$(entries)" = 1 ]
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+test -e "$DIR/Qt6Core.dll"
+
+step "the wizard names the file in use: Retry asks again, Cancel changes nothing"
+wine "$SETUP" &
+SETUP_PID=$!
+PIDS+=($SETUP_PID)
+wait_until 60 setup_windows 1
+next_page 3
+wizard=$(setup_ids)
+keys Return # Install
+wait_until 20 box_after "$wizard"
+question=$(box_after "$wizard")
+shows -x "  $HOLDER is in use by another program. Please close that program, then click Retry."
+focus_box "$question"
+keys Return # Retry, with the file still held
+wait_until 20 box_after "$wizard" "$question"
+question=$(box_after "$wizard" "$question")
+focus_box "$question"
+keys Escape # Cancel
+wait_until 20 box_after "$wizard" "$question"
+failure=$(box_after "$wizard" "$question")
+shows -x "  $HOLDER is in use: nothing was changed."
+focus_box "$failure"
+keys Return
+wait_until 20 setup_windows 1
+keys Escape
+expect_exit "$SETUP_PID" 2 30
 [ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
 test -e "$DIR/Qt6Core.dll"
 wine taskkill /F /IM Holder.exe >/dev/null 2>&1
@@ -196,31 +280,37 @@ refute test -e "$DESKTOP/QV Tavrisk.lnk"
 refute wine reg query 'HKLM\Software\Quorvane Softwares'
 [ "$(stored_duration)" = "$stored" ]
 
-step "the wizard by keyboard: Next, I Agree, Next, Install, then Finish runs the program"
+step "the wizard by keyboard, the desktop shortcut declined; Finish runs the program"
 wine "$SETUP" &
 PIDS+=($!)
 wait_until 60 setup_windows 1
-next_page 4
+next_page 2
+keys space # the only component, Desktop shortcut, unticked
+next_page 2
 wait_until 120 test -e "$DIR/Uninstall.exe"
-wait_until 60 test -e "$DESKTOP/QV Tavrisk.lnk"
-# The last page comes once the files are in; its Finish starts the program.
+# The details stay until Next; the last page links the libraries' licences.
 # Wine's desktop takes the focus as the shortcut appears on it: a click on
 # the wizard's title bar brings it back, as it would for a user.
-finish_page() {
-    local w
-    w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
-    [ -z "$w" ] || xdotool mousemove --window "$w" 60 8 click 1 key Return
-    shown 530
-}
-wait_until 60 finish_page
+wait_until 60 shows -x "  Completed"
+w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
+xdotool mousemove --window "$w" 60 8 click 1
+next_page 1
+shows -x "  Licences of the bundled Qt and MinGW libraries"
+keys Return
+wait_until 60 shown 530
 wait_until 20 setup_windows 0
 running
+refute test -e "$DESKTOP/QV Tavrisk.lnk"
+[ "$(entry DesktopShortcut)" = "REG_DWORD 0x0" ]
 
 step "the wizard over a running copy asks to close it; Cancel changes nothing and fails"
 wine "$SETUP" &
 SETUP_PID=$!
 PIDS+=($SETUP_PID)
 wait_until 60 setup_windows 1
+shows "QV Tavrisk $VERSION is already installed in C:\Program Files\QV Tavrisk. Install repairs it"
+# One setup at a time: a second one says so and ends.
+setup_refuses "Another QV Tavrisk setup is running." "$SETUP" /S
 next_page 3
 wizard=$(setup_ids)
 keys Return # Install
@@ -240,10 +330,55 @@ test -e "$DIR/Uninstall.exe"
 [ "$(entries)" = 1 ]
 exit_program
 
+step "an older version is refused silently, asked for in the wizard, and put in by /DOWNGRADE"
+setup_refuses "QV Tavrisk $VERSION is installed, newer than this setup's $OLD_VERSION: nothing was changed." "$OLD_SETUP" /S
+wine "$OLD_SETUP" &
+SETUP_PID=$!
+PIDS+=($SETUP_PID)
+wait_until 60 setup_windows 1
+shows -x "  QV Tavrisk $VERSION is installed, newer than this setup's $OLD_VERSION. Replace it with the older version?"
+focus_box "$(setup_ids)"
+keys Return # No, the default
+expect_exit "$SETUP_PID" 1 30
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+wine "$OLD_SETUP" /S /DOWNGRADE
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$OLD_VERSION" ]
+[ "$(entries)" = 1 ]
+refute test -e "$DESKTOP/QV Tavrisk.lnk"
+
 step "the program starts from the unpacked zip, which says what to run"
 mkdir -p "$OUT/portable"
 (cd "$OUT/portable" && unzip -q "$ZIP")
-grep -q 'run QVFreeTavrisk.exe' "$OUT/portable/QVTavrisk-$VERSION-win64/README.txt"
-test -s "$OUT/portable/QVTavrisk-$VERSION-win64/LICENSE.txt"
-start_program "$OUT/portable/QVTavrisk-$VERSION-win64"
+PORTABLE=$OUT/portable/QVTavrisk-$VERSION-win64
+grep -q 'run QVFreeTavrisk.exe' "$PORTABLE/README.txt"
+test -s "$PORTABLE/LICENSE.txt"
+grep -qF "GCC RUNTIME LIBRARY EXCEPTION" "$PORTABLE/THIRD-PARTY-NOTICES.txt"
+start_program "$PORTABLE"
 wait_until 60 shown 530
+
+step "a silent update leaves the zip's copy running and the shortcut declined"
+wine "$SETUP" /S
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+shown 530
+grep -qsF "$PORTABLE/QVFreeTavrisk.exe" /proc/[0-9]*/maps
+refute test -e "$DESKTOP/QV Tavrisk.lnk"
+[ "$(entry DesktopShortcut)" = "REG_DWORD 0x0" ]
+
+step "an install whose folder was deleted is put back, under the one entry"
+rm -rf "$DIR"
+wine "$SETUP" &
+SETUP_PID=$!
+PIDS+=($SETUP_PID)
+wait_until 60 setup_windows 1
+shows "but its files are missing. Install puts QV Tavrisk $VERSION there afresh."
+wizard=$(setup_ids)
+keys Escape
+wait_until 20 box_after "$wizard" # are you sure?
+focus_box "$(box_after "$wizard")"
+keys Return
+wait_until 20 setup_windows 0
+wine "$SETUP" /S
+logged "The files of QV Tavrisk $VERSION are gone from C:\Program Files\QV Tavrisk"
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+test -e "$DIR/Uninstall.exe"
+[ "$(entries)" = 1 ]
