@@ -21,11 +21,13 @@ install(CODE "
     file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
     execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \${dlls} COMMAND_ERROR_IS_FATAL ANY)")
 # Text files for Windows have CRLF line ends. The licence page wraps its text
-# itself, so it gets each paragraph on one line.
+# itself, so it gets each paragraph's wrapped lines as one.
 configure_file(${PROJECT_SOURCE_DIR}/assets/windows/README.txt README.txt @ONLY NEWLINE_STYLE CRLF)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
 file(CONFIGURE OUTPUT LICENSE.txt CONTENT "${licence}" NEWLINE_STYLE CRLF)
-string(REGEX REPLACE "([^\n])\n([^\n])" "\\1 \\2" licence_page "${licence}")
+# Lines of 50 characters or more were wrapped: they are joined to the next.
+string(REPEAT "[^\n]" 50 long_line)
+string(REGEX REPLACE "(${long_line}[^\n]*)\n([^\n])" "\\1 \\2" licence_page "${licence}")
 file(CONFIGURE OUTPUT licence-page.txt CONTENT "${licence_page}" NEWLINE_STYLE CRLF)
 # The bundled libraries' licences: ours to name, Debian's to word.
 string(REGEX MATCH "^[0-9]+\\.[0-9]+" TAVRISK_QT_SERIES ${Qt6_VERSION})

@@ -124,9 +124,11 @@ refute grep -qi 'dpiAware' <<<"$manifest"
 # Our own script, with the program's terms and name, not CPack's stock pages.
 script="$PACKAGES/_CPack_Packages/win64/NSIS64/project.nsi"
 grep -qF 'BrandingText "${PRODUCT} ${VERSION}"' "$script"
-# The licence page gets each paragraph on one line, for the page to wrap.
+# The licence page gets whole sentences, for the page to wrap: its title
+# lines as they are, every longer line ending one.
 licence_page=$(sed -n 's/.*MUI_PAGE_LICENSE "\(.*\)"$/\1/p' "$script")
-[ "$(tr -d '\r' <"$licence_page" | grep -c .)" = "$(awk 'BEGIN { RS = "" } END { print NR }' "$SOURCE/LICENSE")" ]
+tr -d '\r' <"$licence_page" | grep -qx 'QV Tavrisk'
+refute grep -q '^.\{50,\}[^.]$' <(tr -d '\r' <"$licence_page")
 
 step "an older version, $OLD_VERSION, built from the same tree and signed"
 old=$OUT/../old-installer
@@ -234,6 +236,9 @@ PIDS+=($!)
 wait_until 60 shown 530
 HOLDER='C:\Program Files\QV Tavrisk\Holder.exe'
 setup_refuses "$HOLDER is in use: nothing was changed." "$SETUP" /S
+# The uninstaller too (it goes on in a copy of itself: its word is awaited).
+wine "$DIR/Uninstall.exe" /S
+wait_until 60 logged "$HOLDER is in use: QV Tavrisk was not removed."
 [ "$(entries)" = 1 ]
 [ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
 test -e "$DIR/Qt6Core.dll"
