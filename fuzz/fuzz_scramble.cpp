@@ -10,9 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString any = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString scrambled = tavrisk::ScrambleText(any);
+    const QString scrambled = tavrisk::scrambleText(any);
     if (scrambled.size() > any.size() ||
-        tavrisk::UnscrambleText(scrambled).size() > scrambled.size())
+        tavrisk::unscrambleText(scrambled).size() > scrambled.size())
         std::abort();
 
     QString shiftable;
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (data[i] <= 255 - tavrisk::ScrambleShift)
             shiftable.append(QChar(data[i]));
     }
-    if (tavrisk::UnscrambleText(tavrisk::ScrambleText(shiftable)) != shiftable)
+    if (tavrisk::unscrambleText(tavrisk::scrambleText(shiftable)) != shiftable)
         std::abort();
     return 0;
 }

@@ -17,9 +17,9 @@ namespace tavrisk::app {
 namespace {
 
 const QString StartupName = QStringLiteral("startup");
-const QString MainName = QStringLiteral("frmMain");
-const QString DisplayName = QStringLiteral("frmDisplay");
-const QString ExitName = QStringLiteral("frmNagScreen2");
+const QString MainName = QStringLiteral("questionWindow");
+const QString DisplayName = QStringLiteral("resultWindow");
+const QString ExitName = QStringLiteral("exitWindow");
 
 // A step that fails is abandoned and the sequence goes on with the next one.
 template <typename Step> void attempt(const char *what, Step &&step)
@@ -64,29 +64,29 @@ gui::ExitWindow *Controller::exitWindow() const
 void Controller::startup()
 {
     // The invisible start-up window is first in load order; unloading it ends the program.
-    m_registry.loaded(StartupName, [this] { EndProgram(); });
+    m_registry.loaded(StartupName, [this] { endProgram(); });
 
     if (!m_services.instance.acquire()) {
         m_services.messages.show(QStringLiteral("Application is already running"), text::appTitle(),
                                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
-        EndProgram();
+        endProgram();
         return;
     }
     attempt("seeding the random generator", [this] { m_services.random.seedFromClock(); });
-    attempt("the update reminder", [this] { CheckUpdateReminder(m_services); });
+    attempt("the update reminder", [this] { checkUpdateReminder(m_services); });
     attempt("showing the question window", [this] { showQuestionWindow(); });
     // A copy without a window would hold the lock, and refuse every later start, for nothing.
     if (!m_main || !m_main->isVisible()) {
         qCInfo(lcApp, "the question window could not be shown: ending");
-        EndProgram();
+        endProgram();
         return;
     }
-    attempt("the co-brand draw", [this] { CoBrand_Randomize(); });
+    attempt("the co-brand draw", [this] { drawCoBrand(); });
 }
 
 template <typename Window> void Controller::forwardPages(Window *window)
 {
-    connect(window, &Window::pageRequested, this, [this](Page page) { m_pages.OpenPage(page); });
+    connect(window, &Window::pageRequested, this, [this](Page page) { m_pages.openPage(page); });
 }
 
 void Controller::recordLoaded(QWidget *window, const QString &name)
@@ -143,7 +143,7 @@ gui::ExitWindow *Controller::loadExitWindow()
         connect(m_exit, &gui::FormWindow::unloading, this, [this] {
             m_registry.unloading(ExitName);
             m_exit = nullptr;
-            EndProgram();
+            endProgram();
             m_registry.unloaded(ExitName);
         });
         recordLoaded(m_exit, ExitName);
@@ -172,7 +172,7 @@ void Controller::mainFormUnloading(const QString &name)
         m_display = nullptr;
     // On the way to the other main window it is loaded but stays hidden, so
     // it never reaches the screen; only a real close shows it. While
-    // EndProgram unloads everything, nothing more is loaded or shown.
+    // endProgram unloads everything, nothing more is loaded or shown.
     if (!m_registry.ending()) {
         attempt("showing the exit window", [this] {
             gui::ExitWindow *exit = loadExitWindow();
@@ -202,11 +202,11 @@ void Controller::next()
         return;
     QuestionScreen screen = window->screen();
     ResultLines lines;
-    switch (NextClick(m_state, screen, lines)) {
+    switch (pressNext(m_state, screen, lines)) {
     case NextOutcome::Ignored:
         return;
     case NextOutcome::GaveUp:
-        qCDebug(lcApp).noquote() << "gave up" << m_state.strGivenUp;
+        qCDebug(lcApp).noquote() << "gave up" << m_state.givenUp;
         window->display(screen);
         return;
     case NextOutcome::Result:
@@ -246,16 +246,16 @@ void Controller::showAbout(QWidget *owner)
     box.exec();
 }
 
-void Controller::CoBrand_Randomize()
+void Controller::drawCoBrand()
 {
     const int number = tavrisk::coBrandNumber(m_services.random.next());
     if (m_main)
         m_main->putInFront(coBrandOutcome(number));
 }
 
-void Controller::EndProgram()
+void Controller::endProgram()
 {
-    m_registry.EndProgram();
+    m_registry.endProgram();
 }
 
 } // namespace tavrisk::app

@@ -22,7 +22,7 @@ namespace tavrisk::app {
 
 // The windows' life cycle in one place: each window is created on first use
 // and loses its state when it unloads; the start-up sequence, the moves
-// between the two main windows, and the one road out through EndProgram.
+// between the two main windows, and the one road out through endProgram.
 class Controller : public QObject
 {
     Q_OBJECT
@@ -40,8 +40,8 @@ public:
     void next();
     void back();
     void showAbout(QWidget *owner);
-    void CoBrand_Randomize();
-    void EndProgram();
+    void drawCoBrand();
+    void endProgram();
 
     const TestState &testState() const { return m_state; }
     const WindowRegistry &registry() const { return m_registry; }
@@ -62,9 +62,9 @@ private:
 
     Services &m_services;
     gui::Refusals &m_refusals;
-    ModHelp m_pages;
+    PageOpener m_pages;
     WindowRegistry m_registry;
-    ModTellAFriend m_referral;
+    ReferralForm m_referral;
     TestState m_state;
     bool m_navigating = false;
     QPointer<gui::QuestionWindow> m_main;

@@ -41,9 +41,9 @@ int main(int argc, char *argv[])
     const QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
     gui::DesktopOpener opener;
     gui::QtMessageBoxes messages;
-    QSettingsStore settings(name);
+    NativeSettingsStore settings(name);
     SystemClock clock;
-    LockFileInstance instance(name);
+    SystemInstanceLock instance(name);
     ClockSeededRandom random;
     EventLoopEnd end(instance);
     Services services{opener, messages, settings, clock, instance, random, end};

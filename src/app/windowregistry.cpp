@@ -36,7 +36,7 @@ QStringList WindowRegistry::loadOrder() const
     return names;
 }
 
-void WindowRegistry::EndProgram()
+void WindowRegistry::endProgram()
 {
     m_ending = true;
     // Walk a copy of the names: unload steps change the list as they run.

@@ -30,8 +30,8 @@ public:
     // Unloads every loaded window in load order, passing over any already
     // being unloaded, then ends the process. Nested calls (from an unload
     // step) do the rest of the work; none unloads a window twice.
-    void EndProgram();
-    // From the first call of EndProgram on: nothing may be loaded or shown.
+    void endProgram();
+    // From the first call of endProgram on: nothing may be loaded or shown.
     bool ending() const { return m_ending; }
 
 private:

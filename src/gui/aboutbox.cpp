@@ -30,49 +30,49 @@ AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setUpWindow(this, "frmAbout");
+    setUpWindow(this, "aboutBox");
     setModal(true);
     setFixedSize(px(6345), px(3960));
     setBackground(this, colour::Orange);
 
     auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setObjectName(QStringLiteral("programIcon"));
     icon->setGeometry(twipsRect(150, 150, 510, 510));
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const QFont bold = verdana(8.25, Bold);
-    QPushButton *ok = addButton(this, "cmdOK", QStringLiteral("&OK"),
+    const QFont bold = programFont(8.25, Bold);
+    QPushButton *ok = addButton(this, "okButton", QStringLiteral("&OK"),
                                 twipsRect(4920, 3480, 1260, 345), bold, colour::Silver);
     ok->setAutoDefault(true);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    const QFont link = verdana(8.25, Bold | Underline);
-    LinkLabel *home = addLink(this, "lblHomePage", homePageLinkText(),
+    const QFont link = programFont(8.25, Bold | Underline);
+    LinkLabel *home = addLink(this, "homePageLink", homePageLinkText(),
                               twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, Fit::ToText);
     LinkLabel *details =
-        addLink(this, "Label5", QStringLiteral("Click here for more details"),
+        addLink(this, "detailsLink", QStringLiteral("Click here for more details"),
                 twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, Fit::ToText);
     for (QLabel *l : {static_cast<QLabel *>(home), static_cast<QLabel *>(details)})
         setBackground(l, colour::Pink);
     connect(home, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::Home); });
     connect(details, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::FullBrand); });
 
-    addLabel(this, "Label6",
+    addLabel(this, "opportunityText",
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                             "money online. Get this software fully branded for your website."),
              twipsRect(240, 2430, 5775, 615), bold, colour::DarkRed, Fit::Wrapped);
 
     auto *rule = new QFrame(this);
-    rule->setObjectName(QStringLiteral("Line2"));
+    rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
     rule->setGeometry(px(-60), px(3360), px(6420), 1);
 
-    addLabel(this, "Label2", text::windowCaption(), twipsRect(960, 240, 4725, 240),
-             verdana(9.75, Bold), palette().color(QPalette::WindowText), Fit::ToText);
-    addLabel(this, "Label1", aboutText(), twipsRect(210, 960, 5745, 855), verdana(8.25),
+    addLabel(this, "captionText", text::windowCaption(), twipsRect(960, 240, 4725, 240),
+             programFont(9.75, Bold), palette().color(QPalette::WindowText), Fit::ToText);
+    addLabel(this, "aboutText", aboutText(), twipsRect(210, 960, 5745, 855), programFont(8.25),
              colour::DarkRed, Fit::Wrapped);
 
     ok->setFocus();
@@ -80,7 +80,7 @@ AboutBox::AboutBox(QWidget *parent)
 
 bool AboutBox::focusNextPrevChild(bool next)
 {
-    return focusNextStop(this, findChild<QWidget *>(QStringLiteral("cmdOK")), next);
+    return focusNextStop(this, findChild<QWidget *>(QStringLiteral("okButton")), next);
 }
 
 } // namespace tavrisk::gui

@@ -6,7 +6,7 @@
 
 namespace tavrisk::gui {
 
-// frmAbout: names the program, repeats the branding offer and links to the site.
+// aboutBox: names the program, repeats the branding offer and links to the site.
 class AboutBox : public QDialog
 {
     Q_OBJECT

@@ -13,7 +13,7 @@ void configureApplication()
     auto *style = new Style;
     style->setParent(qApp); // as setStyle() would: the application owns its style
     QApplication::setStyle(style);
-    // Only EndProgram ends the program, never the last window closing.
+    // Only endProgram ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // The style caches pixmaps keyed by palette, and every window built anew
     // brings new palettes: a small cache keeps that from piling up to 10 MB.

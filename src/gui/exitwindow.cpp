@@ -30,7 +30,7 @@ QGroupBox *addPanel(QWidget *parent, const char *name, const QString &caption, c
 {
     auto *panel = new QGroupBox(caption, parent);
     panel->setObjectName(QLatin1String(name));
-    panel->setFont(verdana(9.75, Bold));
+    panel->setFont(programFont(9.75, Bold));
     panel->setGeometry(rect);
     setBackground(panel, colour::Navy);
     setForeground(panel, Qt::white);
@@ -54,7 +54,7 @@ bool refusesSpace(ReferField f)
 } // namespace
 
 ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
-    : FormWindow("frmNagScreen2", 11115, 4725, Qt::white), m_refusals(refusals)
+    : FormWindow("exitWindow", 11115, 4725, Qt::white), m_refusals(refusals)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     QWidget *c = client();
@@ -70,30 +70,31 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
 // The other programs, with a link to their page.
 void ExitWindow::addSoftwares(QWidget *c)
 {
-    QGroupBox *softwares = addPanel(c, "Frame6", QStringLiteral("Download Quorvane Softwares"),
-                                    twipsRect(7320, 120, 3735, 4575));
+    QGroupBox *softwares =
+        addPanel(c, "downloadPanel", QStringLiteral("Download Quorvane Softwares"),
+                 twipsRect(7320, 120, 3735, 4575));
     LinkLabel *goToHome = addLink(
-        softwares, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
-        twipsRect(75, 4250, 3585, 210), verdana(9, Bold | Underline), Qt::yellow, Fit::ToText);
+        softwares, "goToHomeLink", QStringLiteral("Click Here To Visit Quorvane Softwares"),
+        twipsRect(75, 4250, 3585, 210), programFont(9, Bold | Underline), Qt::yellow, Fit::ToText);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
-    addLabel(softwares, "Label3", shownParagraphs(promotionParagraph()),
-             twipsRect(120, 360, 3495, 3855), verdana(9), Qt::white, Fit::Wrapped);
+    addLabel(softwares, "promotionText", shownParagraphs(promotionParagraph()),
+             twipsRect(120, 360, 3495, 3855), programFont(9), Qt::white, Fit::Wrapped);
 }
 
 // The five fields and their button; each field shows its hint until used.
 void ExitWindow::addReferralForm(QWidget *c)
 {
-    QGroupBox *refer =
-        addPanel(c, "Frame2", QStringLiteral("Refer A Friend"), twipsRect(120, 3240, 7065, 1455));
+    QGroupBox *refer = addPanel(c, "referralPanel", QStringLiteral("Refer A Friend"),
+                                twipsRect(120, 3240, 7065, 1455));
     auto *message = new QPlainTextEdit(refer);
-    message->setObjectName(QStringLiteral("txtMessage"));
+    message->setObjectName(QStringLiteral("messageField"));
     message->setGeometry(twipsRect(4800, 3600, 1815, 495));
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
     m_fields[static_cast<int>(ReferField::Message)] = message;
 
-    const QFont fieldFont = verdana(8.25);
+    const QFont fieldFont = programFont(8.25);
     auto addField = [&](ReferField f, const char *name, const QRect &rect) {
         auto *edit = new QLineEdit(refer);
         edit->setObjectName(QLatin1String(name));
@@ -101,13 +102,13 @@ void ExitWindow::addReferralForm(QWidget *c)
         edit->setGeometry(rect);
         m_fields[static_cast<int>(f)] = edit;
     };
-    addField(ReferField::FriendName, "txtFriendName", twipsRect(85, 720, 3375, 285));
-    addField(ReferField::FriendEmail, "txtFriendEmail", twipsRect(3600, 720, 3375, 285));
-    addField(ReferField::Email, "txtEmail", twipsRect(3600, 360, 3375, 285));
-    m_submit = addButton(refer, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                         twipsRect(1920, 1080, 3375, 285), verdana(8.25, Bold));
+    addField(ReferField::FriendName, "friendNameField", twipsRect(85, 720, 3375, 285));
+    addField(ReferField::FriendEmail, "friendEmailField", twipsRect(3600, 720, 3375, 285));
+    addField(ReferField::Email, "emailField", twipsRect(3600, 360, 3375, 285));
+    m_submit = addButton(refer, "submitButton", QStringLiteral("Refer A Friend &Now"),
+                         twipsRect(1920, 1080, 3375, 285), programFont(8.25, Bold));
     connect(m_submit, &QPushButton::clicked, this, &ExitWindow::submitClicked);
-    addField(ReferField::Name, "txtName", twipsRect(85, 360, 3375, 285));
+    addField(ReferField::Name, "nameField", twipsRect(85, 360, 3375, 285));
     for (int i = 0; i < ReferFieldCount; ++i) {
         setFieldText(static_cast<ReferField>(i), initialText(static_cast<ReferField>(i)));
         m_fields[i]->setAccessibleName(placeholder(static_cast<ReferField>(i)));
@@ -119,13 +120,13 @@ void ExitWindow::addReferralForm(QWidget *c)
 // Exit, and the box that opens the home page.
 void ExitWindow::addVisitArea(QWidget *c)
 {
-    m_close = addButton(c, "cmdClose", QStringLiteral("E&xit"), twipsRect(6000, 2760, 1245, 375),
-                        verdana(8.25));
+    m_close = addButton(c, "closeButton", QStringLiteral("E&xit"), twipsRect(6000, 2760, 1245, 375),
+                        programFont(8.25));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     m_check = new QCheckBox(visitSiteCaption(), c);
-    m_check->setObjectName(QStringLiteral("Check1"));
-    m_check->setFont(verdana(14.25));
+    m_check->setObjectName(QStringLiteral("visitSiteCheck"));
+    m_check->setFont(programFont(14.25));
     m_check->setGeometry(twipsRect(30, 2040, 7185, 555));
     m_check->setCursor(Qt::PointingHandCursor);
     setForeground(m_check, QColor(0, 0, 192));
@@ -142,7 +143,7 @@ void ExitWindow::addVisitArea(QWidget *c)
 QWidget *ExitWindow::addHeading(QWidget *c, int supportIndex)
 {
     auto *icon = new QLabel(c);
-    icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    icon->setObjectName(QStringLiteral("exitIcon"));
     icon->setGeometry(twipsRect(360, 120, 540, 540));
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -150,13 +151,14 @@ QWidget *ExitWindow::addHeading(QWidget *c, int supportIndex)
     // A stop of the keyboard order, so screen readers have a name to say.
     icon->setAccessibleName(text::windowCaption());
 
-    m_support = addLabel(c, "Label2", supportText(supportIndex), twipsRect(120, 840, 6975, 1095),
-                         verdana(9.75, Bold), Qt::black, Fit::Wrapped);
+    m_support =
+        addLabel(c, "supportText", supportText(supportIndex), twipsRect(120, 840, 6975, 1095),
+                 programFont(9.75, Bold), Qt::black, Fit::Wrapped);
     QFont captionFont(QStringLiteral("MS Sans Serif"));
     captionFont.setStyleHint(QFont::SansSerif);
     captionFont.setPointSizeF(18);
-    addLabel(c, "lblNagScreen2Caption", text::windowCaption(), twipsRect(1080, 240, 0, 0),
-             captionFont, Qt::black, Fit::ToText);
+    addLabel(c, "exitCaption", text::windowCaption(), twipsRect(1080, 240, 0, 0), captionFont,
+             Qt::black, Fit::ToText);
     return icon;
 }
 

@@ -16,7 +16,7 @@ namespace tavrisk::gui {
 
 class Refusals;
 
-// frmNagScreen2: the last window, shown when a main window closes. Holds the
+// exitWindow: the last window, shown when a main window closes. Holds the
 // refer-a-friend form; closing it in any way ends the program.
 class ExitWindow : public FormWindow
 {

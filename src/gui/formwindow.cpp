@@ -20,7 +20,7 @@ void setUpWindow(QWidget *window, const char *name)
     window->setWindowRole(window->objectName());
     window->setWindowTitle(text::windowCaption());
     window->setWindowIcon(programIcon());
-    window->setFont(verdana(8.25));
+    window->setFont(programFont(8.25));
 }
 
 FormWindow::FormWindow(const char *name, int clientWidthTwips, int clientHeightTwips,

@@ -6,7 +6,7 @@
 
 namespace tavrisk::gui {
 
-QFont verdana(qreal points, FontStyle style)
+QFont programFont(qreal points, FontStyle style)
 {
     // Looked up once, among the installed families: a family list would send
     // every new size through the missing family's lookup, and hasFamily()

@@ -39,7 +39,7 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b)
 }
 
 // Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
-QFont verdana(qreal points, FontStyle style = Regular);
+QFont programFont(qreal points, FontStyle style = Regular);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);

@@ -34,8 +34,8 @@ void MainForm::connectLink(LinkLabel *label, Page page)
 
 void MainForm::addBanner(QWidget *band, const QRect &rect)
 {
-    LinkLabel *banner = addLink(band, "Label61", bannerCaption(), rect,
-                                verdana(9, Bold | Underline), colour::Maroon);
+    LinkLabel *banner = addLink(band, "bannerLink", bannerCaption(), rect,
+                                programFont(9, Bold | Underline), colour::Maroon);
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     connectLink(banner, Page::Home);
 }
@@ -43,10 +43,10 @@ void MainForm::addBanner(QWidget *band, const QRect &rect)
 void MainForm::addOffers(QWidget *band, int left, int top)
 {
     const QRect rect = twipsRect(left, top, 5985, 615);
-    const QFont font = verdana(8.25, Bold | Underline);
-    m_fullBrand = addLink(band, "lblFullBrand", fullBrandCaption(), rect, font, colour::Maroon);
-    m_coBrand =
-        addLink(band, "lblCobrand", labelDisplayText(coBrandCaption()), rect, font, colour::Maroon);
+    const QFont font = programFont(8.25, Bold | Underline);
+    m_fullBrand = addLink(band, "fullBrandLink", fullBrandCaption(), rect, font, colour::Maroon);
+    m_coBrand = addLink(band, "coBrandLink", labelDisplayText(coBrandCaption()), rect, font,
+                        colour::Maroon);
     for (QLabel *offer : {static_cast<QLabel *>(m_fullBrand), static_cast<QLabel *>(m_coBrand)})
         setBackground(offer, colour::Pink);
     connectLink(m_fullBrand, Page::FullBrand);
@@ -84,7 +84,7 @@ void MainForm::putInFront(OfferInFront offer)
 
 void MainForm::addExitButton(QWidget *band, const QRect &rect)
 {
-    m_exit = addButton(band, "cmdExit", QStringLiteral("&Exit"), rect, verdana(8.25, Bold),
+    m_exit = addButton(band, "exitButton", QStringLiteral("&Exit"), rect, programFont(8.25, Bold),
                        colour::Silver);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_menus.exit, &QAction::triggered, m_exit, &QPushButton::click);

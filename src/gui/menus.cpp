@@ -23,25 +23,25 @@ MenuCommands buildMenuBar(QMenuBar *bar, MenuSet set)
     bar->setNativeMenuBar(false);
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    file->setObjectName(QStringLiteral("fileMenu"));
     if (resultWindow)
-        m.back = named(file->addAction(QStringLiteral("&Back")), "mnuFileBack");
-    m.exit = named(file->addAction(QStringLiteral("E&xit")), "mnuExit");
+        m.back = named(file->addAction(QStringLiteral("&Back")), "backAction");
+    m.exit = named(file->addAction(QStringLiteral("E&xit")), "exitAction");
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    m.onlineHelp = named(help->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    m.visit = named(help->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
-    named(help->addSeparator(), resultWindow ? "mnuFileSep1" : "mnuHelp1");
+    help->setObjectName(QStringLiteral("helpMenu"));
+    m.onlineHelp = named(help->addAction(QStringLiteral("&Online Help")), "onlineHelpAction");
+    m.visit = named(help->addAction(QStringLiteral("&Visit Us Online")), "visitAction");
+    named(help->addSeparator(), "helpSeparator1");
     m.update = named(help->addAction(resultWindow ? QStringLiteral("&Check for Software Update")
                                                   : QStringLiteral("Check for Software &Update")),
-                     "mnuUpdate");
-    named(help->addSeparator(), resultWindow ? "mnuFileSep2" : "mnuHelp2");
-    m.about = named(help->addAction(QStringLiteral("&About Software")), "mnuAbout");
+                     "updateAction");
+    named(help->addSeparator(), "helpSeparator2");
+    m.about = named(help->addAction(QStringLiteral("&About Software")), "aboutAction");
 
-    m.donate = named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+    m.donate = named(bar->addAction(QStringLiteral("&Donate")), "donateAction");
     m.makeMoneyOnline =
-        named(bar->addAction(QStringLiteral("Make Money &Online")), "mnuMakeMoneyOnline");
+        named(bar->addAction(QStringLiteral("Make Money &Online")), "makeMoneyOnlineAction");
     // Not offered to the user; nothing in the program lifts this.
     m.makeMoneyOnline->setVisible(false);
     m.makeMoneyOnline->setEnabled(false);

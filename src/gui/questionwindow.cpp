@@ -16,27 +16,27 @@
 
 namespace tavrisk::gui {
 
-QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Question)
+QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSet::Question)
 {
-    QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 7860, 615), colour::Pink);
+    QWidget *top = addBand(client(), "topBand", twipsRect(0, 0, 7860, 615), colour::Pink);
     addBanner(top, twipsRect(120, 135, 7560, 585));
 
     auto *panel = new QFrame(client());
-    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setObjectName(QStringLiteral("storyPanel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setGeometry(twipsRect(0, 600, 7860, 5295));
     setBackground(panel, colour::Orange);
 
-    const QFont bold = verdana(8.25, Bold);
-    LinkLabel *title = addLink(panel, "Label2", text::titleLabel(), twipsRect(120, 240, 7575, 375),
-                               bold, Qt::black);
+    const QFont bold = programFont(8.25, Bold);
+    LinkLabel *title = addLink(panel, "titleLink", text::titleLabel(),
+                               twipsRect(120, 240, 7575, 375), bold, Qt::black);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->unsetCursor();
     // Looks like plain text, yet opens the fully-branded page.
     connectLink(title, Page::FullBrand);
-    addLabel(panel, "Label1", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
+    addLabel(panel, "storyText", text::story(), twipsRect(480, 720, 6735, 615), bold, colour::Blue,
              Fit::Wrapped);
-    m_message = addLabel(panel, "lblMessage", QString(), twipsRect(480, 1560, 6735, 855), bold,
+    m_message = addLabel(panel, "givenUpPrompt", QString(), twipsRect(480, 1560, 6735, 855), bold,
                          colour::Blue, Fit::Wrapped);
     // Each new question is spoken as it comes.
     makeNotice(m_message);
@@ -47,7 +47,7 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Ques
     auto *group = new QButtonGroup(this);
     for (int i = 0; i < AnimalCount; ++i) {
         auto *option = new QRadioButton(animals);
-        option->setObjectName(QStringLiteral("optAnimal%1").arg(i));
+        option->setObjectName(QStringLiteral("animalOption%1").arg(i));
         option->setFont(bold);
         option->setGeometry(twipsRect(0, 480 * i, 6855, 375));
         setBackground(option, colour::Pink);
@@ -69,11 +69,11 @@ QuestionWindow::QuestionWindow() : MainForm("frmMain", 7860, 6855, MenuSet::Ques
         }
     });
 
-    m_next = addButton(panel, "cmdNext", text::nextCaption(), twipsRect(5040, 4800, 2295, 375),
+    m_next = addButton(panel, "nextButton", text::nextCaption(), twipsRect(5040, 4800, 2295, 375),
                        bold, colour::Silver);
     connect(m_next, &QPushButton::clicked, this, &QuestionWindow::nextClicked);
 
-    QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5880, 7860, 855), colour::Pink);
+    QWidget *bottom = addBand(client(), "bottomBand", twipsRect(0, 5880, 7860, 855), colour::Pink);
     addExitButton(bottom, twipsRect(6480, 240, 1260, 465));
     addOffers(bottom, 120, 160);
     bottom->raise();

@@ -9,7 +9,7 @@ class QRadioButton;
 
 namespace tavrisk::gui {
 
-// frmMain: the story, the prompt, the animals still offered and Next.
+// questionWindow: the story, the prompt, the animals still offered and Next.
 // It shows a QuestionScreen and reports the selection; the test's rules live elsewhere.
 class QuestionWindow : public MainForm
 {

@@ -32,16 +32,16 @@ constexpr std::array<const char *, AnimalCount> Numbers{"One", "Two", "Three", "
 
 } // namespace
 
-ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Result)
+ResultWindow::ResultWindow() : MainForm("resultWindow", 9135, 6495, MenuSet::Result)
 {
-    QWidget *top = addBand(client(), "Frame2", twipsRect(0, 0, 9135, 735), colour::Pink);
+    QWidget *top = addBand(client(), "topBand", twipsRect(0, 0, 9135, 735), colour::Pink);
     addBanner(top, twipsRect(120, 160, 8880, 555));
 
-    const QFont bold = verdana(8.25, Bold);
+    const QFont bold = programFont(8.25, Bold);
     QGroupBox *panel =
-        addFrame(client(), "Frame1", QStringLiteral("QV Tavrisk Result"),
-                 twipsRect(0, 720, 9135, 4935), verdana(9, Bold), colour::Orange, Qt::black);
-    addLabel(panel, "Label2",
+        addFrame(client(), "resultFrame", QStringLiteral("QV Tavrisk Result"),
+                 twipsRect(0, 720, 9135, 4935), programFont(9, Bold), colour::Orange, Qt::black);
+    addLabel(panel, "introText",
              QStringLiteral(
                  "This test is based on the Japanese Animal Archetypes. The desert represents a "
                  "difficult circumstance in life. Each animal stands for the different "
@@ -51,13 +51,13 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Resul
              twipsRect(120, 240, 8895, 855), bold, colour::Blue, Fit::Wrapped);
 
     QGroupBox *legend =
-        addFrame(panel, "Frame6", QStringLiteral("Each Animal Represents the Following:"),
+        addFrame(panel, "meaningsList", QStringLiteral("Each Animal Represents the Following:"),
                  twipsRect(120, 1200, 4095, 1695), bold, colour::Pink, colour::Brown);
-    QGroupBox *chosen =
-        addFrame(panel, "Frame4", QStringLiteral("You chose the animals in the following order:"),
-                 twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *chosen = addFrame(
+        panel, "chosenList", QStringLiteral("You chose the animals in the following order:"),
+        twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
     QGroupBox *valued =
-        addFrame(panel, "Frame3",
+        addFrame(panel, "valuedList",
                  QStringLiteral("You value the different characteristics in the following order:"),
                  twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
 
@@ -68,23 +68,23 @@ ResultWindow::ResultWindow() : MainForm("frmDisplay", 9135, 6495, MenuSet::Resul
 
     for (int i = 0; i < AnimalCount; ++i) {
         const QRect line = twipsRect(480, 360 + 240 * i, 2430, 195);
-        const QByteArray legendName = "Label" + QByteArray::number(4 + i);
+        const QByteArray legendName = QByteArray("meaningLine") + Numbers[i];
         addLabel(legend, legendName.constData(), animalMeaning(i), line, bold, colour::Maroon,
                  Fit::ToText);
-        const QByteArray orderName = QByteArray("lblOrder") + Numbers[i];
+        const QByteArray orderName = QByteArray("chosenLine") + Numbers[i];
         m_order[i] = addLabel(chosen, orderName.constData(), animalMeaning(i), line, bold,
                               colour::Maroon, Fit::ToText);
-        // lblValueOrderFive stands at the top, lblValueOrderOne at the bottom.
+        // valuedLineFive stands at the top, valuedLineOne at the bottom.
         const int slot = AnimalCount - 1 - i;
-        const QByteArray valueName = QByteArray("lblValueOrder") + Numbers[slot];
+        const QByteArray valueName = QByteArray("valuedLine") + Numbers[slot];
         m_value[slot] = addLabel(valued, valueName.constData(), animalMeaning(AnimalCount - 1 - i),
                                  line, bold, colour::Maroon, Fit::ToText);
     }
 
-    QWidget *bottom = addBand(client(), "Frame5", twipsRect(0, 5640, 9135, 855), colour::Pink);
+    QWidget *bottom = addBand(client(), "bottomBand", twipsRect(0, 5640, 9135, 855), colour::Pink);
     addExitButton(bottom, twipsRect(6600, 240, 1140, 465));
-    m_back = addButton(bottom, "cmdBack", QStringLiteral("&Back"), twipsRect(7800, 240, 1140, 465),
-                       bold, colour::Silver);
+    m_back = addButton(bottom, "backButton", QStringLiteral("&Back"),
+                       twipsRect(7800, 240, 1140, 465), bold, colour::Silver);
     connect(m_back, &QPushButton::clicked, this, &ResultWindow::backClicked);
     connect(menus().back, &QAction::triggered, m_back, &QPushButton::click);
     addOffers(bottom, 120, 160);

@@ -7,7 +7,7 @@
 
 namespace tavrisk::gui {
 
-// frmDisplay: the legend, the order the animals were given up in, and the
+// resultWindow: the legend, the order the animals were given up in, and the
 // values in that order.
 class ResultWindow : public MainForm
 {
@@ -29,7 +29,7 @@ protected:
 private:
     std::array<QWidget *, 3> m_lists{}; // legend, chosen order, values
     std::array<Label *, AnimalCount> m_order{};
-    std::array<Label *, AnimalCount> m_value{}; // lblValueOrderOne .. Five
+    std::array<Label *, AnimalCount> m_value{}; // valuedLineOne .. Five
     QPushButton *m_back = nullptr;
 };
 

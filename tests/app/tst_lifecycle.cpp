@@ -84,8 +84,8 @@ void TestLifecycle::startupOrder()
     QCOMPARE(m_fakes->random.seeded, 1);
     QCOMPARE(m_fakes->random.drawn, 1); // the co-brand draw
     QCOMPARE(m_fakes->settings.log.value(0), QStringLiteral("read Duration"));
-    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
-    QCOMPARE(m_controller->registry().loadOrder(), QStringList({"startup", "frmMain"}));
+    QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
+    QCOMPARE(m_controller->registry().loadOrder(), QStringList({"startup", "questionWindow"}));
     QCOMPARE(m_fakes->end.ended, 0);
 }
 
@@ -102,7 +102,7 @@ void TestLifecycle::reminderComesBeforeTheWindow()
     QVERIFY(visibleWhenAsked.isEmpty());
     QVERIFY(visibleWhenOpened.isEmpty());
     QCOMPARE(pagesOpened(), QStringList{"download-web-page"});
-    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
 
     // Back brings no second question.
     showResult();
@@ -115,7 +115,7 @@ void TestLifecycle::failingStoreStillShowsTheWindow()
     m_fakes->settings.readable = false;
     m_fakes->settings.writable = false;
     startProgram();
-    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 
@@ -126,7 +126,8 @@ void TestLifecycle::noWindowlessCopy()
     {
         bool eventFilter(QObject *watched, QEvent *event) override
         {
-            if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmMain"))
+            if (event->type() == QEvent::Show &&
+                watched->objectName() == QLatin1String("questionWindow"))
                 static_cast<QWidget *>(watched)->hide();
             return false;
         }
@@ -145,16 +146,16 @@ void TestLifecycle::callsAfterTheEndChangeNothing()
     startProgram();
     gui::QuestionWindow *q = m_controller->question();
     QTest::mouseClick(q->nextButton(), Qt::LeftButton);
-    m_controller->EndProgram();
+    m_controller->endProgram();
     QCOMPARE(m_fakes->end.ended, 1);
-    // The question window's unload step, run by EndProgram, brings no exit window.
+    // The question window's unload step, run by endProgram, brings no exit window.
     QVERIFY(!m_controller->exitWindow());
-    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 0);
+    QCOMPARE(shows.count(QStringLiteral("exitWindow")), 0);
     QVERIFY(visibleTopLevels().isEmpty());
     m_controller->next();
     m_controller->back();
     m_controller->showAbout(nullptr);
-    QCOMPARE(int(m_controller->testState().intStep), 1);
+    QCOMPARE(int(m_controller->testState().step), 1);
     QVERIFY(visibleTopLevels().isEmpty());
     QVERIFY(!m_controller->question() && !m_controller->result() && !m_controller->exitWindow());
     QCOMPARE(m_fakes->end.ended, 1);
@@ -187,7 +188,7 @@ void TestLifecycle::closingAMainWindow()
     else
         w->close();
     // The exit window takes its place; nothing asks, nothing refuses, the program runs on.
-    QCOMPARE(visibleTopLevels(), QStringList{"frmNagScreen2"});
+    QCOMPARE(visibleTopLevels(), QStringList{"exitWindow"});
     QVERIFY(!m_controller->question() && !m_controller->result());
     QCOMPARE(m_fakes->end.ended, 0);
     QVERIFY(m_fakes->messages.shown.isEmpty());
@@ -230,19 +231,19 @@ void TestLifecycle::roundTripsNeverLeaveTheExitWindow()
     startProgram();
     for (int trip = 0; trip < 10; ++trip) {
         showResult();
-        QCOMPARE(visibleTopLevels(), QStringList{"frmDisplay"});
+        QCOMPARE(visibleTopLevels(), QStringList{"resultWindow"});
         QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
-        QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+        QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
     }
     QVERIFY(m_controller->exitWindow());
     QCOMPARE(m_controller->exitWindow()->supportLabel()->text(), supportText(2));
     QCOMPARE(m_fakes->random.seeded, 2); // start-up and the exit window's one load
     QCOMPARE(m_controller->registry().loadOrder(),
-             QStringList({"startup", "frmNagScreen2", "frmMain"}));
+             QStringList({"startup", "exitWindow", "questionWindow"}));
     // Loaded on the first trip, yet never on screen until a real close.
-    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 0);
+    QCOMPARE(shows.count(QStringLiteral("exitWindow")), 0);
     QTest::mouseClick(m_controller->question()->exitButton(), Qt::LeftButton);
-    QCOMPARE(shows.count(QStringLiteral("frmNagScreen2")), 1);
+    QCOMPARE(shows.count(QStringLiteral("exitWindow")), 1);
     QCOMPARE(m_controller->exitWindow()->supportLabel()->text(), supportText(2));
 }
 
@@ -255,8 +256,8 @@ void TestLifecycle::exitWindowLoadStep()
         restartProgram(prepare);
         gui::ExitWindow *e = exitFromQuestion();
         QCOMPARE(e->windowTitle(), expectedCaption());
-        QCOMPARE(e->findChild<QLabel *>("lblNagScreen2Caption")->text(), expectedCaption());
-        QVERIFY(!e->findChild<QLabel *>("picNagscreen2Icon")->pixmap().isNull());
+        QCOMPARE(e->findChild<QLabel *>("exitCaption")->text(), expectedCaption());
+        QVERIFY(!e->findChild<QLabel *>("exitIcon")->pixmap().isNull());
         QCOMPARE(e->supportLabel()->text(), supportText(index));
         QCOMPARE(m_fakes->random.seeded, 2);
     }
@@ -273,12 +274,12 @@ void TestLifecycle::exitWindowTabOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     // The link comes after the window's own stops.
-    QCOMPARE(order, QStringList({"cmdClose", "Check1", "picNagscreen2Icon", "txtName", "cmdSubmit",
-                                 "txtEmail", "txtFriendEmail", "txtFriendName", "txtMessage",
-                                 "lblGoToHome"}));
+    QCOMPARE(order, QStringList({"closeButton", "visitSiteCheck", "exitIcon", "nameField",
+                                 "submitButton", "emailField", "friendEmailField",
+                                 "friendNameField", "messageField", "goToHomeLink"}));
     QCOMPARE(QApplication::focusWidget(), e->exitButton());
     // Neither Enter nor Esc means anything to the window as a whole.
-    QWidget *name = e->findChild<QWidget *>("txtName");
+    QWidget *name = e->findChild<QWidget *>("nameField");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Escape);
     QTest::keyClick(name, Qt::Key_Return);
@@ -290,7 +291,7 @@ void TestLifecycle::placeholders()
 {
     gui::ExitWindow *e = reachExitWindow();
     QVERIFY(activate(e));
-    auto *name = e->findChild<QLineEdit *>("txtName");
+    auto *name = e->findChild<QLineEdit *>("nameField");
     QCOMPARE(name->text(), QStringLiteral("Your Name"));
     // The hint goes one turn after the focus, once screen readers have heard of it.
     name->setFocus(Qt::TabFocusReason);
@@ -306,7 +307,7 @@ void TestLifecycle::placeholders()
     e->exitButton()->setFocus();
     QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
     // The message keeps its line break, so entering leaves it as it was.
-    auto *message = e->findChild<QPlainTextEdit *>("txtMessage");
+    auto *message = e->findChild<QPlainTextEdit *>("messageField");
     message->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     QCOMPARE(e->fieldText(ReferField::Message), QStringLiteral("Your Message\r\n"));
@@ -318,7 +319,7 @@ void TestLifecycle::emailFieldsRefuseSpaces()
 {
     gui::ExitWindow *e = reachExitWindow();
     QVERIFY(activate(e));
-    for (const char *fieldName : {"txtEmail", "txtFriendEmail"}) {
+    for (const char *fieldName : {"emailField", "friendEmailField"}) {
         auto *field = e->findChild<QLineEdit *>(fieldName);
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("a b"));
@@ -332,7 +333,7 @@ void TestLifecycle::emailFieldsRefuseSpaces()
              QStringList(2, QStringLiteral("Email Address Cannot Contain Space")));
     QCOMPARE(m_fakes->messages.shown[0].icon, MessageBoxes::Icon::Stop);
     QCOMPARE(m_fakes->messages.owners(), QList<const QObject *>(2, e));
-    auto *name = e->findChild<QLineEdit *>("txtName");
+    auto *name = e->findChild<QLineEdit *>("nameField");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("a b"));
     QCOMPARE(name->text(), QStringLiteral("a b"));
@@ -356,7 +357,7 @@ void TestLifecycle::visitCheckOpensOnce()
 void TestLifecycle::softwareListLink()
 {
     gui::ExitWindow *e = reachExitWindow();
-    auto *link = e->findChild<QLabel *>("lblGoToHome");
+    auto *link = e->findChild<QLabel *>("goToHomeLink");
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(pagesOpened(), QStringList{"quorvanesoftwares"});
@@ -376,13 +377,13 @@ void TestLifecycle::referralThroughTheForm()
         QTest::keyClicks(field, text);
         e->exitButton()->setFocus(Qt::TabFocusReason);
     };
-    type("txtEmail", QStringLiteral("ann@mail.example"));
-    type("txtFriendEmail", QStringLiteral("bob@mail.example"));
-    type("txtName", QString()); // emptied: the placeholder comes back
+    type("emailField", QStringLiteral("ann@mail.example"));
+    type("friendEmailField", QStringLiteral("bob@mail.example"));
+    type("nameField", QString()); // emptied: the placeholder comes back
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.texts().last(), QStringLiteral("Please Enter Your Name"));
-    type("txtName", QStringLiteral("Ann & Co"));
-    type("txtFriendName", QStringLiteral("Bob"));
+    type("nameField", QStringLiteral("Ann & Co"));
+    type("friendNameField", QStringLiteral("Bob"));
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.shown.size(), 2);

@@ -1,4 +1,4 @@
-// EndProgram: load order, re-entry from unload steps, failing steps.
+// endProgram: load order, re-entry from unload steps, failing steps.
 #include "app/windowregistry.h"
 
 #include "fakes.h"
@@ -34,7 +34,7 @@ void TestRegistry::unloadsInLoadOrderThenEnds()
             unloaded << n;
         });
     }
-    registry.EndProgram();
+    registry.endProgram();
     QCOMPARE(unloaded, QStringList({"a", "b", "c"}));
     QCOMPARE(end.ended, 1);
     QVERIFY(registry.loadOrder().isEmpty());
@@ -43,23 +43,23 @@ void TestRegistry::unloadsInLoadOrderThenEnds()
 void TestRegistry::nestedCallsFromUnloadSteps()
 {
     // As the program has it: the start-up window and the exit window both
-    // call EndProgram from their unload steps.
+    // call endProgram from their unload steps.
     FakeEnd end;
     WindowRegistry registry(end);
     QStringList unloaded;
     registry.loaded(QStringLiteral("startup"), [&] {
         unloaded << QStringLiteral("startup");
-        registry.EndProgram();
+        registry.endProgram();
     });
-    registry.loaded(QStringLiteral("frmNagScreen2"), [&] {
-        unloaded << QStringLiteral("frmNagScreen2");
-        registry.EndProgram();
+    registry.loaded(QStringLiteral("exitWindow"), [&] {
+        unloaded << QStringLiteral("exitWindow");
+        registry.endProgram();
     });
     registry.loaded(QStringLiteral("other"), [&] { unloaded << QStringLiteral("other"); });
-    registry.EndProgram();
-    QCOMPARE(unloaded, QStringList({"startup", "frmNagScreen2", "other"}));
+    registry.endProgram();
+    QCOMPARE(unloaded, QStringList({"startup", "exitWindow", "other"}));
     QCOMPARE(end.ended, 1);
-    registry.EndProgram(); // after the end, nothing more happens
+    registry.endProgram(); // after the end, nothing more happens
     QCOMPARE(end.ended, 1);
 }
 
@@ -68,12 +68,12 @@ void TestRegistry::windowBeingUnloadedIsPassedOver()
     FakeEnd end;
     WindowRegistry registry(end);
     int exitUnloads = 0;
-    registry.loaded(QStringLiteral("startup"), [&] { registry.EndProgram(); });
-    registry.loaded(QStringLiteral("frmNagScreen2"), [&] { ++exitUnloads; });
-    // The user closes the exit window: its unload step calls EndProgram.
-    QVERIFY(registry.unloading(QStringLiteral("frmNagScreen2")));
-    QVERIFY(!registry.unloading(QStringLiteral("frmNagScreen2")));
-    registry.EndProgram();
+    registry.loaded(QStringLiteral("startup"), [&] { registry.endProgram(); });
+    registry.loaded(QStringLiteral("exitWindow"), [&] { ++exitUnloads; });
+    // The user closes the exit window: its unload step calls endProgram.
+    QVERIFY(registry.unloading(QStringLiteral("exitWindow")));
+    QVERIFY(!registry.unloading(QStringLiteral("exitWindow")));
+    registry.endProgram();
     QCOMPARE(exitUnloads, 0);
     QCOMPARE(end.ended, 1);
 }
@@ -88,7 +88,7 @@ void TestRegistry::failingUnloadsStillEnd()
             ++tried;
             throw std::runtime_error("unload failed");
         });
-    registry.EndProgram();
+    registry.endProgram();
     QCOMPARE(tried, 2);
     QCOMPARE(end.ended, 1);
 }
@@ -97,8 +97,8 @@ void TestRegistry::onlyTheStartupWindow()
 {
     FakeEnd end;
     WindowRegistry registry(end);
-    registry.loaded(QStringLiteral("startup"), [&] { registry.EndProgram(); });
-    registry.EndProgram();
+    registry.loaded(QStringLiteral("startup"), [&] { registry.endProgram(); });
+    registry.endProgram();
     QCOMPARE(end.ended, 1);
 }
 
@@ -107,13 +107,13 @@ void TestRegistry::reloadGoesToTheEnd()
     FakeEnd end;
     WindowRegistry registry(end);
     registry.loaded(QStringLiteral("startup"), {});
-    registry.loaded(QStringLiteral("frmMain"), {});
-    registry.loaded(QStringLiteral("frmNagScreen2"), {});
-    registry.unloaded(QStringLiteral("frmMain"));
-    registry.loaded(QStringLiteral("frmDisplay"), {});
-    registry.loaded(QStringLiteral("frmMain"), {});
+    registry.loaded(QStringLiteral("questionWindow"), {});
+    registry.loaded(QStringLiteral("exitWindow"), {});
+    registry.unloaded(QStringLiteral("questionWindow"));
+    registry.loaded(QStringLiteral("resultWindow"), {});
+    registry.loaded(QStringLiteral("questionWindow"), {});
     QCOMPARE(registry.loadOrder(),
-             QStringList({"startup", "frmNagScreen2", "frmDisplay", "frmMain"}));
+             QStringList({"startup", "exitWindow", "resultWindow", "questionWindow"}));
 }
 
 QTEST_APPLESS_MAIN(TestRegistry)

@@ -14,7 +14,7 @@ stop_all() {
     for pid in "${PIDS[@]:1}"; do kill -9 "$pid" 2>/dev/null || true; done
     for pid in "${PIDS[@]:1}"; do wait "$pid" 2>/dev/null || true; done
     PIDS=("${PIDS[0]}")
-    wait_until 10 role_count_is frmMain 0
+    wait_until 10 role_count_is questionWindow 0
 }
 
 for round in 1 2 3; do
@@ -22,7 +22,7 @@ for round in 1 2 3; do
     for i in $(seq 20); do start_app; done
     wait_until 60 box_count_is 19
     # Every copy has decided by now: 19 refusals and one question window.
-    wait_until 20 role_count_is frmMain 1
+    wait_until 20 role_count_is questionWindow 1
     stop_all
 done
 
@@ -38,7 +38,7 @@ for i in $(seq 12); do
     wait "$APP_PID" 2>/dev/null || true
 done
 start_app
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 refute has_message_box
 [ -f "$SETTINGS" ] && grep -q '^\[Settings\]' "$SETTINGS"
 stop_all
@@ -54,7 +54,7 @@ damaged() {
     folder) mkdir -p "$SETTINGS" ;;
     esac
     start_app
-    wait_until 20 mapped frmMain
+    wait_until 20 mapped questionWindow
     refute has_message_box
     stop_all
     chmod -R u+rwX "$(dirname "$SETTINGS")"
@@ -66,12 +66,12 @@ rm -rf "$SETTINGS"
 PATH=/nonexistent "$APP" >>"$OUT/app.log" 2>&1 &
 APP_PID=$!
 PIDS+=("$APP_PID")
-wait_until 20 mapped frmMain
-Q=$(window frmMain)
+wait_until 20 mapped questionWindow
+Q=$(window questionWindow)
 focus "$Q"
 MENU=$(($(size_of "$Q" | cut -dx -f2) - 457))
 click_at "$Q" 262 $((MENU + 20))
 keys alt+d alt+h o
 keys Escape
-wait_until 10 mapped frmNagScreen2
+wait_until 10 mapped exitWindow
 expect_opened_count 0

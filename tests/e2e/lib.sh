@@ -66,9 +66,9 @@ above() {
 program_log() { cat "$OUT/app.log" 2>/dev/null; }
 showing() {
     case $1 in
-    question) mapped frmMain ;;
-    result) mapped frmDisplay ;;
-    exit) mapped frmNagScreen2 ;;
+    question) mapped questionWindow ;;
+    result) mapped resultWindow ;;
+    exit) mapped exitWindow ;;
     esac
 }
 

@@ -3,8 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 start_x
 start_app
-wait_until 20 mapped frmMain
-Q=$(window frmMain)
+wait_until 20 mapped questionWindow
+Q=$(window questionWindow)
 focus "$Q"
 BASE="http://$SITE_HOST/qv-free-tavrisk/ssd.php?page="
 
@@ -23,5 +23,5 @@ expect_opened "${BASE}help-web-page"
 
 step "each command opened exactly one page, and the window is still there"
 expect_opened_count 3
-mapped frmMain
+mapped questionWindow
 kill -0 "$APP_PID"

@@ -3,11 +3,11 @@
 source "$(dirname "$0")/lib.sh"
 start_x
 start_app
-wait_until 20 mapped frmMain
-focus "$(window frmMain)"
+wait_until 20 mapped questionWindow
+focus "$(window questionWindow)"
 keys Escape
-wait_until 10 mapped frmNagScreen2
-E=$(window frmNagScreen2)
+wait_until 10 mapped exitWindow
+E=$(window exitWindow)
 
 step "the untouched form is refused with its message"
 click_at "$E" 248 297
@@ -21,7 +21,7 @@ step "a filled form opens one referral address"
 send_referral "$E"
 expect_opened "$REFERRAL_ADDRESS"
 expect_opened_count 1
-mapped frmNagScreen2
+mapped exitWindow
 
 step "the exit window's close box ends the program"
 "$XCLOSE" "$E"

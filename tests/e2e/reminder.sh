@@ -15,14 +15,14 @@ mkdir -p "$(dirname "$SETTINGS")"
 step "the question comes before any window"
 start_app
 wait_until 20 has_message_box
-refute mapped frmMain
+refute mapped questionWindow
 expect_opened_count 0
 
 step "Yes (the default) opens the download page, then the question window shows"
 focus "$(message_box)"
 keys Return
 expect_opened "?page=download-web-page"
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 expect_opened_count 1
 
 step "today is recorded: a second start asks nothing"
@@ -30,5 +30,5 @@ grep -q "$(scramble "$(LC_ALL=C date +'%-d %b %Y')" | sed 's/[]\\[^$.*/]/\\&/g')
 kill -9 "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
 start_app
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 refute has_message_box

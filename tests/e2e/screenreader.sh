@@ -85,7 +85,7 @@ hear "Screen reader on."
 step "the question window opens on Exit"
 start_app
 hear "Exit push button"
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 
 step "Tab: the animals, Next, then the links in reading order"
 keys Tab
@@ -140,9 +140,9 @@ hear "Back push button"
 step "Back, then the exit window from the question window"
 keys Return
 hear "Exit push button"
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 keys Escape
-wait_until 20 mapped frmNagScreen2
+wait_until 20 mapped exitWindow
 hear "Exit push button"
 
 step "the exit window's stops, each named"

@@ -6,32 +6,32 @@ source "$(dirname "$0")/lib.sh"
 start_x
 start_wm
 start_app
-wait_until 20 mapped frmMain
-Q=$(window frmMain)
+wait_until 20 mapped questionWindow
+Q=$(window questionWindow)
 focus "$Q"
 
 step "the about box opens above the question window"
 keys alt+h a
-wait_until 10 mapped frmAbout
-A=$(window frmAbout)
+wait_until 10 mapped aboutBox
+A=$(window aboutBox)
 above "$A" "$Q"
 keys Return
-wait_until 10 refute mapped frmAbout
+wait_until 10 refute mapped aboutBox
 
 step "Show Result and Back under the window manager leave the exit window unmade"
 focus "$Q"
 keys Tab Tab Return Return Return Return Return
-wait_until 10 mapped frmDisplay
-focus "$(window frmDisplay)"
+wait_until 10 mapped resultWindow
+focus "$(window resultWindow)"
 keys Return
-wait_until 10 mapped frmMain
-refute exists_with_role frmNagScreen2
+wait_until 10 mapped questionWindow
+refute exists_with_role exitWindow
 
 step "Exit: the exit window is shown, on top and active"
-focus "$(window frmMain)"
+focus "$(window questionWindow)"
 keys Escape
-wait_until 10 mapped frmNagScreen2
-E=$(window frmNagScreen2)
+wait_until 10 mapped exitWindow
+E=$(window exitWindow)
 wait_until 5 test "$(xdotool getactivewindow)" = "$E"
 
 step "a space typed in an e-mail field: the refusal lies above the exit window"
@@ -63,10 +63,10 @@ for trial in 1 2 3 4 5; do
         start_app
         copies+=("$APP_PID")
     done
-    wait_until 20 mapped frmMain
+    wait_until 20 mapped questionWindow
     wait_until 20 boxes_are 5
-    Q=$(window frmMain)
+    Q=$(window questionWindow)
     for B in $(message_boxes); do above "$B" "$Q"; done
     kill_all "${copies[@]}"
-    wait_until 10 refute mapped frmMain
+    wait_until 10 refute mapped questionWindow
 done

@@ -21,7 +21,7 @@ keys() { DISPLAY=$OUTER xdotool key --delay 60 "$@"; }
 
 step "the program runs on X11 through XWayland, its question window centred"
 start_app
-wait_until 20 mapped frmMain
+wait_until 20 mapped questionWindow
 grep -qx 'tavrisk: platform "xcb"' "$OUT/app.log"
 # Centred, give or take weston's title bar.
 centred() {
@@ -49,22 +49,22 @@ activated() {
     fi
     return 1
 }
-activated frmMain
+activated questionWindow
 # Weston places a window a moment after it is mapped.
-wait_until 10 centred "$(window frmMain)"
+wait_until 10 centred "$(window questionWindow)"
 
 step "a whole test by keyboard, then Back by Enter"
 whole_test_by_keyboard
-activated frmDisplay
+activated resultWindow
 keys Return
-wait_until 10 mapped frmMain
-activated frmMain
+wait_until 10 mapped questionWindow
+activated questionWindow
 
 step "Esc: the exit window, centred and the topmost window on the screen"
 keys Escape
-wait_until 10 mapped frmNagScreen2
-activated frmNagScreen2
-E=$(window frmNagScreen2)
+wait_until 10 mapped exitWindow
+activated exitWindow
+E=$(window exitWindow)
 wait_until 10 centred "$E"
 # The first sizeable window from the top of the stack is the frame around it.
 read -r ex ey < <(xwininfo -id "$E" | awk '/Absolute upper-left X/ { x = $4 }
@@ -81,4 +81,4 @@ expect_exit "$APP_PID" 0
 step "with QT_QPA_PLATFORM=wayland the program runs natively, as the user chose"
 QT_QPA_PLATFORM=wayland start_app
 wait_until 20 grep -qx 'tavrisk: platform "wayland"' "$OUT/app.log"
-refute mapped frmMain
+refute mapped questionWindow

@@ -126,17 +126,17 @@ void TestAccessibility::pressActionClicksLinks_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("label");
     QTest::newRow("banner") << "question"
-                            << "Label61";
+                            << "bannerLink";
     QTest::newRow("title") << "question"
-                           << "Label2";
+                           << "titleLink";
     QTest::newRow("full brand") << "question"
-                                << "lblFullBrand";
+                                << "fullBrandLink";
     QTest::newRow("co-brand") << "question"
-                              << "lblCobrand";
+                              << "coBrandLink";
     QTest::newRow("result banner") << "result"
-                                   << "Label61";
+                                   << "bannerLink";
     QTest::newRow("software list") << "exit"
-                                   << "lblGoToHome";
+                                   << "goToHomeLink";
 }
 
 // Where each link leads is the menus test's; here, that the press action
@@ -173,7 +173,7 @@ void TestAccessibility::aboutLinks()
     gui::AboutBox about;
     QStringList pages;
     connect(&about, &gui::AboutBox::pageRequested, this, [&](Page p) { pages << pageKey(p); });
-    for (const char *name : {"lblHomePage", "Label5"}) {
+    for (const char *name : {"homePageLink", "detailsLink"}) {
         QAccessibleInterface *link = iface(about.findChild<QLabel *>(name));
         QCOMPARE(link->role(), QAccessible::Link);
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -185,8 +185,8 @@ void TestAccessibility::aboutLinks()
 void TestAccessibility::fieldsReadWithTheirHint()
 {
     QWidget *e = exitFromQuestion();
-    const QStringList fields{"txtName", "txtEmail", "txtMessage", "txtFriendName",
-                             "txtFriendEmail"};
+    const QStringList fields{"nameField", "emailField", "messageField", "friendNameField",
+                             "friendEmailField"};
     for (int i = 0; i < fields.size(); ++i) {
         QAccessibleInterface *field = iface(e->findChild<QWidget *>(fields[i]));
         QVERIFY(field);
@@ -198,7 +198,7 @@ void TestAccessibility::fieldsReadWithTheirHint()
 void TestAccessibility::focusReportedBeforeTheHintGoes_data()
 {
     QTest::addColumn<QString>("field");
-    for (const char *name : {"txtName", "txtEmail", "txtFriendEmail", "txtFriendName"})
+    for (const char *name : {"nameField", "emailField", "friendEmailField", "friendNameField"})
         QTest::newRow(name) << name;
 }
 
@@ -325,8 +325,9 @@ void TestAccessibility::exitWindowShownAfterTheResult()
                  qPrintable(w->objectName()));
         QVERIFY2(!iface(w)->state().invisible, qPrintable(w->objectName()));
     }
-    const QStringList panels{iface(e->findChild<QWidget *>("Frame6"))->text(QAccessible::Name),
-                             iface(e->findChild<QWidget *>("Frame2"))->text(QAccessible::Name)};
+    const QStringList panels{
+        iface(e->findChild<QWidget *>("downloadPanel"))->text(QAccessible::Name),
+        iface(e->findChild<QWidget *>("referralPanel"))->text(QAccessible::Name)};
     QCOMPARE(panels, QStringList({"Download Quorvane Softwares", "Refer A Friend"}));
 }
 

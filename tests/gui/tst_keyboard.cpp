@@ -125,7 +125,7 @@ void TestKeyboard::groupKeptAfterGiveUp()
     };
     for (int step = 1; step < round; ++step) {
         press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(int(m_controller->testState().intStep), step);
+        QTRY_COMPARE(int(m_controller->testState().step), step);
     }
     q->exitButton()->setFocus();
     press(Qt::Key_Tab);
@@ -137,8 +137,8 @@ void TestKeyboard::groupKeptAfterGiveUp()
     const QString chosen = q->option(position)->text();
 
     press(Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(int(m_controller->testState().intStep), round);
-    QCOMPARE(m_controller->testState().strGivenUp, chosen);
+    QTRY_COMPARE(int(m_controller->testState().step), round);
+    QCOMPARE(m_controller->testState().givenUp, chosen);
     QCOMPARE(QApplication::focusWidget(), q->option(0));
     QVERIFY(q->option(0)->isChecked());
 
@@ -157,7 +157,7 @@ void TestKeyboard::groupKeptAfterGiveUp()
     QCOMPARE(QApplication::focusWidget(), q->option(0));
     press(Qt::Key_Tab);
     press(Qt::Key_Space);
-    QTRY_COMPARE(int(m_controller->testState().intStep), round + 1);
+    QTRY_COMPARE(int(m_controller->testState().step), round + 1);
 }
 
 void TestKeyboard::questionKeys_data()
@@ -169,18 +169,19 @@ void TestKeyboard::questionKeys_data()
     QTest::addColumn<int>("steps");
     const int none = Qt::NoModifier, alt = Qt::AltModifier;
     QTest::newRow("Enter on opening clicks Exit")
-        << "cmdExit" << int(Qt::Key_Return) << none << true << 0;
+        << "exitButton" << int(Qt::Key_Return) << none << true << 0;
     QTest::newRow("keypad Enter too")
-        << "cmdExit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 0;
-    QTest::newRow("Esc on Exit") << "cmdExit" << int(Qt::Key_Escape) << none << true << 0;
-    QTest::newRow("Esc on an option") << "optAnimal0" << int(Qt::Key_Escape) << none << true << 0;
-    QTest::newRow("Esc on Next") << "cmdNext" << int(Qt::Key_Escape) << none << true << 0;
+        << "exitButton" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 0;
+    QTest::newRow("Esc on Exit") << "exitButton" << int(Qt::Key_Escape) << none << true << 0;
+    QTest::newRow("Esc on an option")
+        << "animalOption0" << int(Qt::Key_Escape) << none << true << 0;
+    QTest::newRow("Esc on Next") << "nextButton" << int(Qt::Key_Escape) << none << true << 0;
     QTest::newRow("Enter on Next clicks Next")
-        << "cmdNext" << int(Qt::Key_Return) << none << false << 1;
+        << "nextButton" << int(Qt::Key_Return) << none << false << 1;
     QTest::newRow("Space on Next clicks Next")
-        << "cmdNext" << int(Qt::Key_Space) << none << false << 1;
-    QTest::newRow("Alt+N") << "optAnimal0" << int(Qt::Key_N) << alt << false << 1;
-    QTest::newRow("Alt+E") << "optAnimal0" << int(Qt::Key_E) << alt << true << 0;
+        << "nextButton" << int(Qt::Key_Space) << none << false << 1;
+    QTest::newRow("Alt+N") << "animalOption0" << int(Qt::Key_N) << alt << false << 1;
+    QTest::newRow("Alt+E") << "animalOption0" << int(Qt::Key_E) << alt << true << 0;
 }
 
 void TestKeyboard::questionKeys()
@@ -198,10 +199,10 @@ void TestKeyboard::questionKeys()
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     // Access keys click with a short animation, so their effect comes a moment later.
     QTRY_COMPARE(m_controller->question() == nullptr, exits);
-    QTRY_COMPARE(int(m_controller->testState().intStep), steps);
+    QTRY_COMPARE(int(m_controller->testState().step), steps);
     if (exits) {
         QVERIFY(m_controller->exitWindow() && m_controller->exitWindow()->isVisible());
-        QCOMPARE(visibleTopLevels(), QStringList{"frmNagScreen2"});
+        QCOMPARE(visibleTopLevels(), QStringList{"exitWindow"});
     }
 }
 
@@ -211,13 +212,13 @@ void TestKeyboard::wholeTestByAccessKeys()
     QVERIFY(q);
     for (int i = 1; i <= 4; ++i) {
         QTest::keyClick(q, Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(int(m_controller->testState().intStep), i);
+        QTRY_COMPARE(int(m_controller->testState().step), i);
     }
     QCOMPARE(q->nextButton()->text(), QStringLiteral("Show &Result"));
     QTest::keyClick(q, Qt::Key_N, Qt::AltModifier); // Next's old key no longer applies
     QTest::keyClick(q, Qt::Key_R, Qt::AltModifier);
     QTRY_VERIFY(m_controller->result());
-    QCOMPARE(int(m_controller->testState().intStep), 5);
+    QCOMPARE(int(m_controller->testState().step), 5);
     QCOMPARE(m_controller->result()->orderLabel(4)->text(), QStringLiteral("5. Horse"));
 }
 
@@ -227,11 +228,10 @@ void TestKeyboard::resultKeys_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("after");
     QTest::newRow("Enter on opening clicks Back")
-        << int(Qt::Key_Return) << int(Qt::NoModifier) << "frmMain";
-    QTest::newRow("Esc clicks Exit")
-        << int(Qt::Key_Escape) << int(Qt::NoModifier) << "frmNagScreen2";
-    QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier) << "frmMain";
-    QTest::newRow("Alt+E") << int(Qt::Key_E) << int(Qt::AltModifier) << "frmNagScreen2";
+        << int(Qt::Key_Return) << int(Qt::NoModifier) << "questionWindow";
+    QTest::newRow("Esc clicks Exit") << int(Qt::Key_Escape) << int(Qt::NoModifier) << "exitWindow";
+    QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier) << "questionWindow";
+    QTest::newRow("Alt+E") << int(Qt::Key_E) << int(Qt::AltModifier) << "exitWindow";
 }
 
 void TestKeyboard::resultKeys()
@@ -251,17 +251,18 @@ void TestKeyboard::linksFollowTheWindowsOwnStops_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order"); // once round, from the focus on opening
     QTest::addColumn<QStringList>("pages"); // Enter on each link, in that order
-    QTest::newRow("question") << "frmMain" << QStringList{"cmdExit", "optAnimal0", "cmdNext",
-                                                          "Label61", "Label2",     "lblCobrand"}
+    QTest::newRow("question") << "questionWindow"
+                              << QStringList{"exitButton", "animalOption0", "nextButton",
+                                             "bannerLink", "titleLink",     "coBrandLink"}
                               << QStringList{"home-page", "fully-branded", "co-brand"};
-    QTest::newRow("result") << "frmDisplay"
-                            << QStringList{"cmdBack", "cmdExit", "Label61", "lblCobrand"}
+    QTest::newRow("result") << "resultWindow"
+                            << QStringList{"backButton", "exitButton", "bannerLink", "coBrandLink"}
                             << QStringList{"home-page", "co-brand"};
-    QTest::newRow("exit") << "frmNagScreen2"
-                          << QStringList{"cmdClose",       "Check1",        "picNagscreen2Icon",
-                                         "txtName",        "cmdSubmit",     "txtEmail",
-                                         "txtFriendEmail", "txtFriendName", "txtMessage",
-                                         "lblGoToHome"}
+    QTest::newRow("exit") << "exitWindow"
+                          << QStringList{"closeButton",      "visitSiteCheck",  "exitIcon",
+                                         "nameField",        "submitButton",    "emailField",
+                                         "friendEmailField", "friendNameField", "messageField",
+                                         "goToHomeLink"}
                           << QStringList{"quorvanesoftwares"};
 }
 
@@ -273,9 +274,9 @@ void TestKeyboard::linksFollowTheWindowsOwnStops()
     QFETCH(QStringList, order);
     QFETCH(QStringList, pages);
     QWidget *w = nullptr;
-    if (window == QLatin1String("frmMain"))
+    if (window == QLatin1String("questionWindow"))
         w = activeQuestion();
-    else if (window == QLatin1String("frmDisplay"))
+    else if (window == QLatin1String("resultWindow"))
         w = activeResult();
     else
         w = exitFromQuestion();
@@ -314,8 +315,8 @@ void TestKeyboard::aboutBoxLinksByKeyboard()
         QVERIFY(about.isVisible());
         QTest::keyClick(focused, Qt::Key_Tab);
     }
-    QCOMPARE(seen, QStringList({"cmdOK", "lblHomePage", "Label5"}));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+    QCOMPARE(seen, QStringList({"okButton", "homePageLink", "detailsLink"}));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("okButton"));
     QCOMPARE(pages, QStringList({"home-page", "fully-branded"}));
 }
 

@@ -100,11 +100,11 @@ void TestLayout::cleanupTestCase()
 
 QWidget *TestLayout::window(const QString &which) const
 {
-    if (which == QLatin1String("frmMain"))
+    if (which == QLatin1String("questionWindow"))
         return m_question.get();
-    if (which == QLatin1String("frmDisplay"))
+    if (which == QLatin1String("resultWindow"))
         return m_result.get();
-    if (which == QLatin1String("frmAbout"))
+    if (which == QLatin1String("aboutBox"))
         return m_about.get();
     return m_exit[which.right(1).toInt()].get();
 }
@@ -134,10 +134,10 @@ void TestLayout::clientSizes_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QSize>("client");
-    QTest::newRow("question") << "frmMain" << QSize(524, 457);
-    QTest::newRow("result") << "frmDisplay" << QSize(609, 433);
-    QTest::newRow("about") << "frmAbout" << QSize(423, 264);
-    QTest::newRow("exit") << "frmNagScreen2-0" << QSize(741, 315);
+    QTest::newRow("question") << "questionWindow" << QSize(524, 457);
+    QTest::newRow("result") << "resultWindow" << QSize(609, 433);
+    QTest::newRow("about") << "aboutBox" << QSize(423, 264);
+    QTest::newRow("exit") << "exitWindow-0" << QSize(741, 315);
 }
 
 void TestLayout::clientSizes()
@@ -172,67 +172,69 @@ void TestLayout::geometry_data()
             << QString::fromLatin1(which) << QString::fromLatin1(name) << twipsRect(l, t, w, h)
             << sized;
     };
-    row("frmMain", "Frame2", 0, 0, 7860, 615);
-    row("frmMain", "Label61", 120, 135, 7560, 585);
-    row("frmMain", "Frame1", 0, 600, 7860, 5295);
-    row("frmMain", "Label2", 120, 240, 7575, 375);
-    row("frmMain", "Label1", 480, 720, 6735, 615);
-    row("frmMain", "lblMessage", 480, 1560, 6735, 855);
+    row("questionWindow", "topBand", 0, 0, 7860, 615);
+    row("questionWindow", "bannerLink", 120, 135, 7560, 585);
+    row("questionWindow", "storyPanel", 0, 600, 7860, 5295);
+    row("questionWindow", "titleLink", 120, 240, 7575, 375);
+    row("questionWindow", "storyText", 480, 720, 6735, 615);
+    row("questionWindow", "givenUpPrompt", 480, 1560, 6735, 855);
     for (int i = 0; i < 5; ++i)
-        row("frmMain", qPrintable(QStringLiteral("optAnimal%1").arg(i)), 480, 2400 + 480 * i, 6855,
-            375);
-    row("frmMain", "cmdNext", 5040, 4800, 2295, 375);
-    row("frmMain", "Frame5", 0, 5880, 7860, 855);
-    row("frmMain", "cmdExit", 6480, 240, 1260, 465);
-    row("frmMain", "lblFullBrand", 120, 160, 5985, 615);
-    row("frmMain", "lblCobrand", 120, 160, 5985, 615);
+        row("questionWindow", qPrintable(QStringLiteral("animalOption%1").arg(i)), 480,
+            2400 + 480 * i, 6855, 375);
+    row("questionWindow", "nextButton", 5040, 4800, 2295, 375);
+    row("questionWindow", "bottomBand", 0, 5880, 7860, 855);
+    row("questionWindow", "exitButton", 6480, 240, 1260, 465);
+    row("questionWindow", "fullBrandLink", 120, 160, 5985, 615);
+    row("questionWindow", "coBrandLink", 120, 160, 5985, 615);
 
-    row("frmDisplay", "Frame2", 0, 0, 9135, 735);
-    row("frmDisplay", "Label61", 120, 160, 8880, 555);
-    row("frmDisplay", "Frame1", 0, 720, 9135, 4935);
-    row("frmDisplay", "Label2", 120, 240, 8895, 855);
-    row("frmDisplay", "Frame6", 120, 1200, 4095, 1695);
-    row("frmDisplay", "Frame4", 4320, 1200, 4695, 1695);
-    row("frmDisplay", "Frame3", 120, 3000, 8895, 1815);
+    row("resultWindow", "topBand", 0, 0, 9135, 735);
+    row("resultWindow", "bannerLink", 120, 160, 8880, 555);
+    row("resultWindow", "resultFrame", 0, 720, 9135, 4935);
+    row("resultWindow", "introText", 120, 240, 8895, 855);
+    row("resultWindow", "meaningsList", 120, 1200, 4095, 1695);
+    row("resultWindow", "chosenList", 4320, 1200, 4695, 1695);
+    row("resultWindow", "valuedList", 120, 3000, 8895, 1815);
     const char *numbers[] = {"One", "Two", "Three", "Four", "Five"};
     for (int i = 0; i < 5; ++i) {
-        row("frmDisplay", qPrintable(QStringLiteral("Label%1").arg(4 + i)), 480, 360 + 240 * i, 0,
-            195, true);
-        row("frmDisplay", qPrintable(QStringLiteral("lblOrder%1").arg(QLatin1String(numbers[i]))),
-            480, 360 + 240 * i, 0, 195, true);
-        row("frmDisplay",
-            qPrintable(QStringLiteral("lblValueOrder%1").arg(QLatin1String(numbers[4 - i]))), 480,
+        row("resultWindow",
+            qPrintable(QStringLiteral("meaningLine%1").arg(QLatin1String(numbers[i]))), 480,
+            360 + 240 * i, 0, 195, true);
+        row("resultWindow",
+            qPrintable(QStringLiteral("chosenLine%1").arg(QLatin1String(numbers[i]))), 480,
+            360 + 240 * i, 0, 195, true);
+        row("resultWindow",
+            qPrintable(QStringLiteral("valuedLine%1").arg(QLatin1String(numbers[4 - i]))), 480,
             360 + 240 * i, 0, 195, true);
     }
-    row("frmDisplay", "Frame5", 0, 5640, 9135, 855);
-    row("frmDisplay", "cmdExit", 6600, 240, 1140, 465);
-    row("frmDisplay", "cmdBack", 7800, 240, 1140, 465);
-    row("frmDisplay", "lblFullBrand", 120, 160, 5985, 615);
-    row("frmDisplay", "lblCobrand", 120, 160, 5985, 615);
+    row("resultWindow", "bottomBand", 0, 5640, 9135, 855);
+    row("resultWindow", "exitButton", 6600, 240, 1140, 465);
+    row("resultWindow", "backButton", 7800, 240, 1140, 465);
+    row("resultWindow", "fullBrandLink", 120, 160, 5985, 615);
+    row("resultWindow", "coBrandLink", 120, 160, 5985, 615);
 
-    row("frmAbout", "picIcon", 150, 150, 510, 510);
-    row("frmAbout", "cmdOK", 4920, 3480, 1260, 345);
-    row("frmAbout", "lblHomePage", 1560, 2040, 0, 195, true);
-    row("frmAbout", "Label5", 3600, 3120, 0, 195, true);
-    row("frmAbout", "Label6", 240, 2430, 5775, 615);
-    row("frmAbout", "Label2", 960, 240, 0, 240, true);
-    row("frmAbout", "Label1", 210, 960, 5745, 855);
+    row("aboutBox", "programIcon", 150, 150, 510, 510);
+    row("aboutBox", "okButton", 4920, 3480, 1260, 345);
+    row("aboutBox", "homePageLink", 1560, 2040, 0, 195, true);
+    row("aboutBox", "detailsLink", 3600, 3120, 0, 195, true);
+    row("aboutBox", "opportunityText", 240, 2430, 5775, 615);
+    row("aboutBox", "captionText", 960, 240, 0, 240, true);
+    row("aboutBox", "aboutText", 210, 960, 5745, 855);
 
-    row("frmNagScreen2-0", "Frame6", 7320, 120, 3735, 4575);
-    row("frmNagScreen2-0", "lblGoToHome", 75, 4250, 0, 210, true);
-    row("frmNagScreen2-0", "Label3", 120, 360, 3495, 3855);
-    row("frmNagScreen2-0", "Frame2", 120, 3240, 7065, 1455);
-    row("frmNagScreen2-0", "txtMessage", 4800, 3600, 1815, 495);
-    row("frmNagScreen2-0", "txtFriendName", 85, 720, 3375, 285);
-    row("frmNagScreen2-0", "txtFriendEmail", 3600, 720, 3375, 285);
-    row("frmNagScreen2-0", "txtEmail", 3600, 360, 3375, 285);
-    row("frmNagScreen2-0", "cmdSubmit", 1920, 1080, 3375, 285);
-    row("frmNagScreen2-0", "txtName", 85, 360, 3375, 285);
-    row("frmNagScreen2-0", "cmdClose", 6000, 2760, 1245, 375);
-    row("frmNagScreen2-0", "Check1", 30, 2040, 7185, 555);
-    row("frmNagScreen2-0", "picNagscreen2Icon", 360, 120, 540, 540);
-    row("frmNagScreen2-0", "Label2", 120, 840, 6975, 1095);
-    row("frmNagScreen2-0", "lblNagScreen2Caption", 1080, 240, 0, 0, true);
+    row("exitWindow-0", "downloadPanel", 7320, 120, 3735, 4575);
+    row("exitWindow-0", "goToHomeLink", 75, 4250, 0, 210, true);
+    row("exitWindow-0", "promotionText", 120, 360, 3495, 3855);
+    row("exitWindow-0", "referralPanel", 120, 3240, 7065, 1455);
+    row("exitWindow-0", "messageField", 4800, 3600, 1815, 495);
+    row("exitWindow-0", "friendNameField", 85, 720, 3375, 285);
+    row("exitWindow-0", "friendEmailField", 3600, 720, 3375, 285);
+    row("exitWindow-0", "emailField", 3600, 360, 3375, 285);
+    row("exitWindow-0", "submitButton", 1920, 1080, 3375, 285);
+    row("exitWindow-0", "nameField", 85, 360, 3375, 285);
+    row("exitWindow-0", "closeButton", 6000, 2760, 1245, 375);
+    row("exitWindow-0", "visitSiteCheck", 30, 2040, 7185, 555);
+    row("exitWindow-0", "exitIcon", 360, 120, 540, 540);
+    row("exitWindow-0", "supportText", 120, 840, 6975, 1095);
+    row("exitWindow-0", "exitCaption", 1080, 240, 0, 0, true);
 }
 
 void TestLayout::geometry()
@@ -259,8 +261,8 @@ void TestLayout::geometry()
 void TestLayout::noTextClipped_data()
 {
     QTest::addColumn<QString>("which");
-    for (const char *w : {"frmMain", "frmDisplay", "frmAbout", "frmNagScreen2-0", "frmNagScreen2-1",
-                          "frmNagScreen2-2", "frmNagScreen2-3"})
+    for (const char *w : {"questionWindow", "resultWindow", "aboutBox", "exitWindow-0",
+                          "exitWindow-1", "exitWindow-2", "exitWindow-3"})
         QTest::newRow(w) << QString::fromLatin1(w);
 }
 
@@ -280,7 +282,7 @@ void TestLayout::noTextClipped()
         // Nor does a label run past the panel that holds it.
         const QRect inParent = label->geometry();
         QVERIFY2(label->parentWidget()->rect().contains(inParent) ||
-                     label->objectName() == QLatin1String("Label61"),
+                     label->objectName() == QLatin1String("bannerLink"),
                  qPrintable(label->objectName() + QStringLiteral(" leaves its panel")));
     }
 }
@@ -290,32 +292,32 @@ void TestLayout::fittedFontsStayReadable_data()
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("label");
     QTest::addColumn<qreal>("design");
-    QTest::newRow("question title") << "frmMain"
-                                    << "Label2" << 8.25;
-    QTest::newRow("question banner") << "frmMain"
-                                     << "Label61" << 9.0;
-    QTest::newRow("question story") << "frmMain"
-                                    << "Label1" << 8.25;
-    QTest::newRow("question offer") << "frmMain"
-                                    << "lblCobrand" << 8.25;
-    QTest::newRow("result banner") << "frmDisplay"
-                                   << "Label61" << 9.0;
-    QTest::newRow("result legend") << "frmDisplay"
-                                   << "Label2" << 8.25;
-    QTest::newRow("result value line") << "frmDisplay"
-                                       << "lblValueOrderOne" << 8.25;
-    QTest::newRow("about title") << "frmAbout"
-                                 << "Label2" << 9.75;
-    QTest::newRow("about text") << "frmAbout"
-                                << "Label1" << 8.25;
-    QTest::newRow("about link") << "frmAbout"
-                                << "lblHomePage" << 8.25;
+    QTest::newRow("question title") << "questionWindow"
+                                    << "titleLink" << 8.25;
+    QTest::newRow("question banner") << "questionWindow"
+                                     << "bannerLink" << 9.0;
+    QTest::newRow("question story") << "questionWindow"
+                                    << "storyText" << 8.25;
+    QTest::newRow("question offer") << "questionWindow"
+                                    << "coBrandLink" << 8.25;
+    QTest::newRow("result banner") << "resultWindow"
+                                   << "bannerLink" << 9.0;
+    QTest::newRow("result legend") << "resultWindow"
+                                   << "introText" << 8.25;
+    QTest::newRow("result value line") << "resultWindow"
+                                       << "valuedLineOne" << 8.25;
+    QTest::newRow("about title") << "aboutBox"
+                                 << "captionText" << 9.75;
+    QTest::newRow("about text") << "aboutBox"
+                                << "aboutText" << 8.25;
+    QTest::newRow("about link") << "aboutBox"
+                                << "homePageLink" << 8.25;
     for (int i = 0; i < 4; ++i) {
-        const QString w = QStringLiteral("frmNagScreen2-%1").arg(i);
-        QTest::addRow("exit %d software link", i) << w << "lblGoToHome" << 9.0;
-        QTest::addRow("exit %d promotion", i) << w << "Label3" << 9.0;
-        QTest::addRow("exit %d support text", i) << w << "Label2" << 9.75;
-        QTest::addRow("exit %d caption", i) << w << "lblNagScreen2Caption" << 18.0;
+        const QString w = QStringLiteral("exitWindow-%1").arg(i);
+        QTest::addRow("exit %d software link", i) << w << "goToHomeLink" << 9.0;
+        QTest::addRow("exit %d promotion", i) << w << "promotionText" << 9.0;
+        QTest::addRow("exit %d support text", i) << w << "supportText" << 9.75;
+        QTest::addRow("exit %d caption", i) << w << "exitCaption" << 18.0;
     }
 }
 
@@ -385,7 +387,7 @@ void TestLayout::iconShowsItsPicture()
 
 void TestLayout::offerShowsOneAmpersand()
 {
-    auto *offer = child<QLabel>(m_question.get(), "lblCobrand");
+    auto *offer = child<QLabel>(m_question.get(), "coBrandLink");
     QVERIFY(offer);
     QVERIFY(offer->text().contains(QStringLiteral("name &  link")));
     QVERIFY(!offer->text().contains(QStringLiteral("&&")));
@@ -399,8 +401,8 @@ void TestLayout::offerShowsOneAmpersand()
 void TestLayout::buttonsFitTheirCaptions()
 {
     for (QWidget *w :
-         {window(QStringLiteral("frmMain")), window(QStringLiteral("frmDisplay")),
-          window(QStringLiteral("frmAbout")), window(QStringLiteral("frmNagScreen2-0"))}) {
+         {window(QStringLiteral("questionWindow")), window(QStringLiteral("resultWindow")),
+          window(QStringLiteral("aboutBox")), window(QStringLiteral("exitWindow-0"))}) {
         for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
             const QFontMetrics fm(b->font());
             QString shown = b->text();
@@ -416,8 +418,9 @@ void TestLayout::buttonsFitTheirCaptions()
 void TestLayout::textStandsOutFromItsBackground()
 {
     // Panels set their own colours; fields and buttons inside them keep readable ones.
-    for (QWidget *w : {window(QStringLiteral("frmMain")), window(QStringLiteral("frmDisplay")),
-                       window(QStringLiteral("frmNagScreen2-0"))}) {
+    for (QWidget *w :
+         {window(QStringLiteral("questionWindow")), window(QStringLiteral("resultWindow")),
+          window(QStringLiteral("exitWindow-0"))}) {
         for (QLineEdit *e : w->findChildren<QLineEdit *>())
             QVERIFY2(e->palette().color(QPalette::Text) != e->palette().color(QPalette::Base),
                      qPrintable(e->objectName()));
@@ -435,7 +438,7 @@ void TestLayout::scaledWithTheDisplay()
     const qreal factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                              ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                              : 1.0;
-    for (const char *which : {"frmMain", "frmDisplay", "frmAbout", "frmNagScreen2-0"}) {
+    for (const char *which : {"questionWindow", "resultWindow", "aboutBox", "exitWindow-0"}) {
         QWidget *w = window(QLatin1String(which));
         QCOMPARE(w->devicePixelRatioF(), factor);
         const QSize pixels = w->grab().size();
@@ -458,28 +461,28 @@ void TestLayout::colours_data()
     QTest::addColumn<QColor>("text");
     const QColor pink(245, 167, 179), orange(240, 156, 72), maroon(128, 0, 0), blue(0, 0, 255);
     const QColor navy(0, 0, 128), none;
-    QTest::newRow("main top band") << "frmMain"
-                                   << "Frame2" << pink << none;
-    QTest::newRow("main panel") << "frmMain"
-                                << "Frame1" << orange << none;
-    QTest::newRow("an animal") << "frmMain"
-                               << "optAnimal2" << pink << maroon;
-    QTest::newRow("story") << "frmMain"
-                           << "Label1" << none << blue;
-    QTest::newRow("offer") << "frmMain"
-                           << "lblCobrand" << pink << maroon;
-    QTest::newRow("Next") << "frmMain"
-                          << "cmdNext" << QColor(192, 192, 192) << none;
-    QTest::newRow("legend") << "frmDisplay"
-                            << "Frame6" << pink << QColor(128, 64, 0);
-    QTest::newRow("result text") << "frmDisplay"
-                                 << "Label2" << none << blue;
-    QTest::newRow("about") << "frmAbout"
-                           << "lblHomePage" << pink << maroon;
-    QTest::newRow("exit panel") << "frmNagScreen2-0"
-                                << "Frame2" << navy << QColor(Qt::white);
-    QTest::newRow("exit check") << "frmNagScreen2-0"
-                                << "Check1" << none << QColor(0, 0, 192);
+    QTest::newRow("main top band") << "questionWindow"
+                                   << "topBand" << pink << none;
+    QTest::newRow("main panel") << "questionWindow"
+                                << "storyPanel" << orange << none;
+    QTest::newRow("an animal") << "questionWindow"
+                               << "animalOption2" << pink << maroon;
+    QTest::newRow("story") << "questionWindow"
+                           << "storyText" << none << blue;
+    QTest::newRow("offer") << "questionWindow"
+                           << "coBrandLink" << pink << maroon;
+    QTest::newRow("Next") << "questionWindow"
+                          << "nextButton" << QColor(192, 192, 192) << none;
+    QTest::newRow("legend") << "resultWindow"
+                            << "meaningsList" << pink << QColor(128, 64, 0);
+    QTest::newRow("result text") << "resultWindow"
+                                 << "introText" << none << blue;
+    QTest::newRow("about") << "aboutBox"
+                           << "homePageLink" << pink << maroon;
+    QTest::newRow("exit panel") << "exitWindow-0"
+                                << "referralPanel" << navy << QColor(Qt::white);
+    QTest::newRow("exit check") << "exitWindow-0"
+                                << "visitSiteCheck" << none << QColor(0, 0, 192);
 }
 
 void TestLayout::colours()

@@ -96,7 +96,7 @@ void TestMenus::menuStructure()
     };
     QCOMPARE(items(w->menuBar()->actions()[0]->menu()), file);
     QCOMPARE(items(w->menuBar()->actions()[1]->menu()), help);
-    QCOMPARE(w->findChild<QAction *>(result ? "mnuFileSep1" : "mnuHelp1")->isSeparator(), true);
+    QCOMPARE(w->findChild<QAction *>("helpSeparator1")->isSeparator(), true);
     // Make Money Online can never be chosen.
     QAction *money = w->menus().makeMoneyOnline;
     QVERIFY(!money->isVisible() && !money->isEnabled());
@@ -112,13 +112,13 @@ void TestMenus::commandsOpenTheirPages_data()
     QTest::addColumn<QString>("key");
     for (bool result : {false, true}) {
         const char *w = result ? "result" : "question";
-        QTest::addRow("%s Online Help", w) << result << "mnuOnline"
+        QTest::addRow("%s Online Help", w) << result << "onlineHelpAction"
                                            << "help-web-page";
-        QTest::addRow("%s Visit", w) << result << "mnuVisit"
+        QTest::addRow("%s Visit", w) << result << "visitAction"
                                      << "home-page";
-        QTest::addRow("%s Update", w) << result << "mnuUpdate"
+        QTest::addRow("%s Update", w) << result << "updateAction"
                                       << "download-web-page";
-        QTest::addRow("%s Donate", w) << result << "mnuDonate"
+        QTest::addRow("%s Donate", w) << result << "donateAction"
                                       << "donate";
     }
 }
@@ -148,12 +148,12 @@ void TestMenus::linkLabelsOpenTheirPages_data()
     QTest::addColumn<QString>("key");
     for (bool result : {false, true}) {
         const char *w = result ? "result" : "question";
-        QTest::addRow("%s banner", w) << result << "Label61"
+        QTest::addRow("%s banner", w) << result << "bannerLink"
                                       << "home-page";
         QTest::addRow("%s offer in front", w) << result << "offer"
                                               << "co-brand";
     }
-    QTest::newRow("question title") << false << "Label2"
+    QTest::newRow("question title") << false << "titleLink"
                                     << "fully-branded";
 }
 
@@ -176,10 +176,10 @@ void TestMenus::handPointerOverLinks()
     for (bool result : {false, true}) {
         restartProgram([](FakeServices &) {});
         gui::MainForm *w = form(result);
-        for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"})
+        for (const char *name : {"bannerLink", "fullBrandLink", "coBrandLink"})
             QCOMPARE(w->findChild<QWidget *>(name)->cursor().shape(), Qt::PointingHandCursor);
         if (!result)
-            QCOMPARE(w->findChild<QWidget *>("Label2")->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(w->findChild<QWidget *>("titleLink")->cursor().shape(), Qt::ArrowCursor);
     }
 }
 
@@ -221,15 +221,15 @@ void TestMenus::coBrandDraw_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("opens");
-    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand"
+    QTest::newRow("1: co-brand") << 0.0f << "coBrandLink"
                                  << "co-brand";
-    QTest::newRow("2: full brand") << 0.2f << "lblFullBrand"
+    QTest::newRow("2: full brand") << 0.2f << "fullBrandLink"
                                    << "fully-branded";
-    QTest::newRow("5: co-brand") << 0.6f << "lblCobrand"
+    QTest::newRow("5: co-brand") << 0.6f << "coBrandLink"
                                  << "co-brand";
-    QTest::newRow("6: full brand") << 0.85f << "lblFullBrand"
+    QTest::newRow("6: full brand") << 0.85f << "fullBrandLink"
                                    << "fully-branded";
-    QTest::newRow("7: as defined") << 0.95f << "lblCobrand"
+    QTest::newRow("7: as defined") << 0.95f << "coBrandLink"
                                    << "co-brand";
 }
 
@@ -248,9 +248,9 @@ void TestMenus::coBrandDraw()
 
     // The result window, and every question window after Back, show the defined one.
     showResult();
-    QCOMPARE(m_controller->result()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(m_controller->result()->offerInFront()->objectName(), QStringLiteral("coBrandLink"));
     QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
-    QCOMPARE(m_controller->question()->offerInFront()->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(m_controller->question()->offerInFront()->objectName(), QStringLiteral("coBrandLink"));
     QCOMPARE(m_fakes->random.drawn, 2); // the exit window's support text; no second co-brand draw
 }
 
@@ -277,12 +277,12 @@ void TestMenus::aboutBox()
         // Whatever fails below, the box must close or the test would hang.
         const auto closer = qScopeGuard([box] { box->close(); });
         QTRY_VERIFY(box->isActiveWindow());
-        QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(box->objectName(), QStringLiteral("aboutBox"));
         QVERIFY(box->isModal());
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
         QCOMPARE(box->parentWidget(), w); // kept above the window it came from
         QCOMPARE(box->windowTitle(), expectedCaption());
-        auto *ok = box->findChild<QPushButton *>("cmdOK");
+        auto *ok = box->findChild<QPushButton *>("okButton");
         QTRY_COMPARE(QApplication::focusWidget(), ok);
         QVERIFY(ok->isDefault());
         // Nothing behind it takes input meanwhile.
@@ -319,7 +319,7 @@ void TestMenus::aboutLinksKeepItOpen()
         QWidget *box = QApplication::activeModalWidget();
         QVERIFY(box);
         const auto closer = qScopeGuard([box] { box->close(); });
-        for (const char *name : {"lblHomePage", "Label5"}) {
+        for (const char *name : {"homePageLink", "detailsLink"}) {
             auto *link = box->findChild<QLabel *>(name);
             QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseClick(link, Qt::LeftButton);

@@ -76,14 +76,14 @@ void TestFlow::checkDesignState()
     QVERIFY(q->option(0)->isChecked());
     QCOMPARE(q->messageLabel()->text(), prompt(1));
     QCOMPARE(q->nextButton()->text(), QStringLiteral("&Next"));
-    QCOMPARE(m_controller->testState().intStep, 0);
+    QCOMPARE(m_controller->testState().step, 0);
 }
 
 void TestFlow::startsOnScreenOne()
 {
     checkDesignState();
     QCOMPARE(question()->windowTitle(), expectedCaption());
-    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
 }
 
 void TestFlow::everyOrder_data()
@@ -119,10 +119,10 @@ void TestFlow::everyOrder()
     QVERIFY(!question());
     gui::ResultWindow *r = m_controller->result();
     QVERIFY(r && r->isVisible());
-    QCOMPARE(visibleTopLevels(), QStringList{"frmDisplay"});
+    QCOMPARE(visibleTopLevels(), QStringList{"resultWindow"});
     for (int i = 0; i < AnimalCount; ++i) {
         QCOMPARE(r->orderLabel(i)->text(), QStringLiteral("%1. %2").arg(i + 1).arg(order[i]));
-        // lblValueOrderOne holds line 5 and stands lowest; on screen both
+        // valuedLineOne holds line 5 and stands lowest; on screen both
         // lists read 1 to 5 from the top.
         QCOMPARE(r->valueLabel(i)->text(),
                  QStringLiteral("%1. %2").arg(5 - i).arg(meaning[order[4 - i]]));
@@ -178,7 +178,7 @@ void TestFlow::backStartsAFreshTest()
     checkDesignState();
     QVERIFY(m_controller->exitWindow());
     QVERIFY(!m_controller->exitWindow()->isVisible());
-    QCOMPARE(visibleTopLevels(), QStringList{"frmMain"});
+    QCOMPARE(visibleTopLevels(), QStringList{"questionWindow"});
     QCOMPARE(m_fakes->end.ended, 0);
 
     // A second test gives its own result.

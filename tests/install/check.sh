@@ -115,7 +115,7 @@ if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
     trap 'rc=$?; dpkg -r "$PKG" >/dev/null 2>&1; (exit $rc); cleanup' EXIT
     dpkg -i "$DEB" >"$OUT/dpkg.log"
     start_program "$EXEC"
-    wait_until 20 mapped frmMain
+    wait_until 20 mapped questionWindow
     kill "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     step "and uninstalls without a trace"
@@ -125,5 +125,5 @@ if [ "$(id -u)" = 0 ] && ! dpkg-query -W "$PKG" >/dev/null 2>&1; then
 else
     step "unpacked into a throwaway root, the program starts from its menu entry's Exec"
     start_program "$X$EXEC"
-    wait_until 20 mapped frmMain
+    wait_until 20 mapped questionWindow
 fi

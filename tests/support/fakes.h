@@ -76,14 +76,14 @@ struct FakeSettings : SettingsStore
     bool writable = true;
     QStringList log; // "read Key", "write Key=Value", in order
     std::function<void()> onWrite;
-    std::optional<QString> ReadSetting(const QString &key) override
+    std::optional<QString> readSetting(const QString &key) override
     {
         log << QStringLiteral("read ") + key;
         if (!readable)
             return std::nullopt;
         return values.value(key);
     }
-    bool WriteSetting(const QString &key, const QString &value) override
+    bool writeSetting(const QString &key, const QString &value) override
     {
         log << QStringLiteral("write ") + key + u'=' + value;
         if (!writable)

@@ -16,7 +16,7 @@
 
 namespace tavrisk {
 
-QString LockFileInstance::lockPath(const QString &applicationName)
+QString SystemInstanceLock::lockPath(const QString &applicationName)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
@@ -24,21 +24,22 @@ QString LockFileInstance::lockPath(const QString &applicationName)
     return QDir(folder).filePath(applicationName + QStringLiteral(".lock"));
 }
 
-LockFileInstance::LockFileInstance(QString applicationName) : m_name(std::move(applicationName)) {}
+SystemInstanceLock::SystemInstanceLock(QString applicationName) : m_name(std::move(applicationName))
+{}
 
-LockFileInstance::~LockFileInstance()
+SystemInstanceLock::~SystemInstanceLock()
 {
     unlock();
 }
 
-void LockFileInstance::release()
+void SystemInstanceLock::release()
 {
     unlock();
 }
 
 #ifdef Q_OS_WIN
 
-bool LockFileInstance::acquire()
+bool SystemInstanceLock::acquire()
 {
     if (m_mutex)
         return true;
@@ -56,7 +57,7 @@ bool LockFileInstance::acquire()
     return true;
 }
 
-void LockFileInstance::unlock()
+void SystemInstanceLock::unlock()
 {
     if (m_mutex) {
         ReleaseMutex(m_mutex);
@@ -67,7 +68,7 @@ void LockFileInstance::unlock()
 
 #else
 
-bool LockFileInstance::acquire()
+bool SystemInstanceLock::acquire()
 {
     if (m_fd >= 0)
         return true;
@@ -83,7 +84,7 @@ bool LockFileInstance::acquire()
     return true;
 }
 
-void LockFileInstance::unlock()
+void SystemInstanceLock::unlock()
 {
     // The file stays: removing it would let two copies lock two different files.
     if (m_fd >= 0) {

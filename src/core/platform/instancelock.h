@@ -8,11 +8,11 @@ namespace tavrisk {
 // the life of the process: an advisory lock on a file in the user's runtime
 // folder (a named mutex on Windows). The system drops it the moment the
 // process ends, however it ends, and only one process can take it.
-class LockFileInstance : public InstanceLock
+class SystemInstanceLock : public InstanceLock
 {
 public:
-    explicit LockFileInstance(QString applicationName);
-    ~LockFileInstance() override;
+    explicit SystemInstanceLock(QString applicationName);
+    ~SystemInstanceLock() override;
     static QString lockPath(const QString &applicationName);
     bool acquire() override;
     void release() override;

@@ -37,8 +37,8 @@ class SettingsStore
 {
 public:
     virtual ~SettingsStore() = default;
-    virtual std::optional<QString> ReadSetting(const QString &key) = 0;
-    virtual bool WriteSetting(const QString &key, const QString &value) = 0;
+    virtual std::optional<QString> readSetting(const QString &key) = 0;
+    virtual bool writeSetting(const QString &key, const QString &value) = 0;
 };
 
 class Clock

@@ -26,12 +26,12 @@ const QString Section = QStringLiteral("Settings");
 
 } // namespace
 
-QString ScrambleText(const QString &text)
+QString scrambleText(const QString &text)
 {
     return shifted(text, ScrambleShift);
 }
 
-QString UnscrambleText(const QString &text)
+QString unscrambleText(const QString &text)
 {
     return shifted(text, -ScrambleShift);
 }
@@ -41,12 +41,13 @@ QString applicationNameFromPath(const QString &executablePath)
     return QFileInfo(executablePath).completeBaseName();
 }
 
-QSettingsStore::QSettingsStore(QString applicationName) : m_application(std::move(applicationName))
+NativeSettingsStore::NativeSettingsStore(QString applicationName)
+    : m_application(std::move(applicationName))
 {}
 
-QSettingsStore QSettingsStore::atFile(const QString &filePath)
+NativeSettingsStore NativeSettingsStore::atFile(const QString &filePath)
 {
-    QSettingsStore store;
+    NativeSettingsStore store;
     store.m_file = filePath;
     return store;
 }
@@ -59,26 +60,26 @@ static std::unique_ptr<QSettings> openStore(const QString &application, const QS
                                        application);
 }
 
-QString QSettingsStore::location() const
+QString NativeSettingsStore::location() const
 {
     return openStore(m_application, m_file)->fileName();
 }
 
-std::optional<QString> QSettingsStore::ReadSetting(const QString &key)
+std::optional<QString> NativeSettingsStore::readSetting(const QString &key)
 {
     auto settings = openStore(m_application, m_file);
     settings->beginGroup(Section);
-    const QVariant stored = settings->value(ScrambleText(key));
+    const QVariant stored = settings->value(scrambleText(key));
     if (settings->status() != QSettings::NoError)
         return std::nullopt;
-    return UnscrambleText(stored.toString());
+    return unscrambleText(stored.toString());
 }
 
-bool QSettingsStore::WriteSetting(const QString &key, const QString &value)
+bool NativeSettingsStore::writeSetting(const QString &key, const QString &value)
 {
     auto settings = openStore(m_application, m_file);
     settings->beginGroup(Section);
-    settings->setValue(ScrambleText(key), ScrambleText(value));
+    settings->setValue(scrambleText(key), scrambleText(value));
     settings->endGroup();
     settings->sync();
     // A damaged file reports a FormatError here, yet is rewritten whole;

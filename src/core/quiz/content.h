@@ -17,7 +17,7 @@ QString meaningOf(const QString &caption);
 // "N. text": the number, a full stop, one space and the text.
 QString resultLine(int number, const QString &text);
 
-// Prompt shown in lblMessage on screen 1 to 5.
+// Prompt shown in givenUpPrompt on screen 1 to 5.
 QString prompt(int screen);
 
 namespace text {

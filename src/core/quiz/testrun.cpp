@@ -23,16 +23,16 @@ int QuestionScreen::visibleCount() const
     return n;
 }
 
-void ShiftAnimalCaptions(TestState &state, QuestionScreen &screen)
+void shiftAnimalCaptions(TestState &state, QuestionScreen &screen)
 {
     for (int i = 0; i < AnimalCount; ++i) {
-        if (state.strCaptions[i] == state.strGivenUp) {
-            screen.captions[i] = state.strCaptions[i + 1];
-            state.blnGapFound = true;
-        } else if (state.blnGapFound) {
-            screen.captions[i] = state.strCaptions[i + 1];
+        if (state.captions[i] == state.givenUp) {
+            screen.captions[i] = state.captions[i + 1];
+            state.gapFound = true;
+        } else if (state.gapFound) {
+            screen.captions[i] = state.captions[i + 1];
         } else {
-            screen.captions[i] = state.strCaptions[i];
+            screen.captions[i] = state.captions[i];
         }
     }
 }
@@ -44,43 +44,43 @@ void giveUp(TestState &state, QuestionScreen &screen, int round)
     const int shown = 6 - round;
     screen.message = prompt(round + 1);
     if (round >= 2)
-        state.blnGapFound = false;
+        state.gapFound = false;
     for (int i = 0; i < shown; ++i) {
         if (screen.selected == i) {
-            state.strGivenUp = screen.captions[i];
-            state.strChoice[round - 1] = screen.captions[i];
+            state.givenUp = screen.captions[i];
+            state.choices[round - 1] = screen.captions[i];
         }
-        state.strCaptions[i] = screen.captions[i];
+        state.captions[i] = screen.captions[i];
     }
     screen.visible[shown - 1] = false;
     screen.selected = 0;
-    ShiftAnimalCaptions(state, screen);
+    shiftAnimalCaptions(state, screen);
     if (round == 4)
         screen.nextCaption = text::showResultCaption();
 }
 
 void takeResult(TestState &state, const QuestionScreen &screen, ResultLines &result)
 {
-    state.strChoice[4] = screen.captions[0];
+    state.choices[4] = screen.captions[0];
     for (int i = 0; i < AnimalCount; ++i)
-        result.order[i] = resultLine(i + 1, state.strChoice[i]);
-    for (QString &choice : state.strChoice)
+        result.order[i] = resultLine(i + 1, state.choices[i]);
+    for (QString &choice : state.choices)
         choice = meaningOf(choice);
-    // lblValueOrderOne gets line 5 and stands at the bottom of its list.
+    // valuedLineOne gets line 5 and stands at the bottom of its list.
     for (int i = 0; i < AnimalCount; ++i)
-        result.value[i] = resultLine(AnimalCount - i, state.strChoice[AnimalCount - 1 - i]);
+        result.value[i] = resultLine(AnimalCount - i, state.choices[AnimalCount - 1 - i]);
 }
 
 } // namespace
 
-NextOutcome NextClick(TestState &state, QuestionScreen &screen, ResultLines &result)
+NextOutcome pressNext(TestState &state, QuestionScreen &screen, ResultLines &result)
 {
-    ++state.intStep;
-    if (state.intStep >= 1 && state.intStep <= 4) {
-        giveUp(state, screen, state.intStep);
+    ++state.step;
+    if (state.step >= 1 && state.step <= 4) {
+        giveUp(state, screen, state.step);
         return NextOutcome::GaveUp;
     }
-    if (state.intStep == 5) {
+    if (state.step == 5) {
         takeResult(state, screen, result);
         return NextOutcome::Result;
     }

@@ -11,11 +11,11 @@ namespace tavrisk {
 // destroyed at the hand-over to the result window; only Back resets it.
 struct TestState
 {
-    qint16 intStep = 0;
-    QString strGivenUp;
-    bool blnGapFound = false;
-    std::array<QString, 6> strCaptions; // slot 5 is never written
-    std::array<QString, 5> strChoice;   // strChoice1 .. strChoice5
+    qint16 step = 0;
+    QString givenUp;
+    bool gapFound = false;
+    std::array<QString, 6> captions; // slot 5 is never written
+    std::array<QString, 5> choices;  // in the order given up
 
     void reset() { *this = TestState(); }
 };
@@ -35,8 +35,8 @@ struct QuestionScreen
     bool operator==(const QuestionScreen &) const = default;
 };
 
-// Texts for the result window: order[i] goes to lblOrderOne + i and
-// value[i] to lblValueOrderOne + i (which stands at the bottom, line 5).
+// Texts for the result window: order[i] goes to chosenLineOne + i and
+// value[i] to valuedLineOne + i (which stands at the bottom, line 5).
 struct ResultLines
 {
     std::array<QString, AnimalCount> order;
@@ -46,8 +46,8 @@ struct ResultLines
 enum class NextOutcome { Ignored, GaveUp, Result };
 
 // One click of Next. On the fifth it fills `result`.
-NextOutcome NextClick(TestState &state, QuestionScreen &screen, ResultLines &result);
+NextOutcome pressNext(TestState &state, QuestionScreen &screen, ResultLines &result);
 
-void ShiftAnimalCaptions(TestState &state, QuestionScreen &screen);
+void shiftAnimalCaptions(TestState &state, QuestionScreen &screen);
 
 } // namespace tavrisk

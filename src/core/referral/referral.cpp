@@ -77,7 +77,7 @@ QUrl referralAddress(const std::array<QString, ReferFieldCount> &values)
     return QUrl::fromEncoded(address, QUrl::StrictMode);
 }
 
-QString ModTellAFriend::checkAddresses(const std::array<QString, ReferFieldCount> &values)
+QString ReferralForm::checkAddresses(const std::array<QString, ReferFieldCount> &values)
 {
     const QString &mine = values[index(ReferField::Email)];
     const QString &theirs = values[index(ReferField::FriendEmail)];
@@ -91,7 +91,7 @@ QString ModTellAFriend::checkAddresses(const std::array<QString, ReferFieldCount
     return QString();
 }
 
-QString ModTellAFriend::checkCompleteness(const std::array<QString, ReferFieldCount> &values)
+QString ReferralForm::checkCompleteness(const std::array<QString, ReferFieldCount> &values)
 {
     static const std::array<const char *, ReferFieldCount> messages{
         "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
@@ -104,17 +104,17 @@ QString ModTellAFriend::checkCompleteness(const std::array<QString, ReferFieldCo
     return QString();
 }
 
-Referral ModTellAFriend::submit(const std::array<QString, ReferFieldCount> &fieldTexts)
+Referral ReferralForm::submit(const std::array<QString, ReferFieldCount> &fieldTexts)
 {
     for (int i = 0; i < ReferFieldCount; ++i)
         m_captured[i] = trimSpaces(fieldTexts[i]);
     const QString problem = checkAddresses(m_captured);
     if (!problem.isEmpty())
         return {problem, {}};
-    return SubmitReferral();
+    return submitReferral();
 }
 
-Referral ModTellAFriend::SubmitReferral() const
+Referral ReferralForm::submitReferral() const
 {
     const QString problem = checkCompleteness(m_captured);
     if (!problem.isEmpty())

@@ -36,7 +36,7 @@ struct Referral
 };
 
 // The refer-a-friend submission: capture, checks in their order, the address.
-class ModTellAFriend
+class ReferralForm
 {
 public:
     // The click on "Refer A Friend Now", with the fields' texts as they stand.
@@ -49,7 +49,7 @@ public:
     static QString checkCompleteness(const std::array<QString, ReferFieldCount> &values);
 
 private:
-    Referral SubmitReferral() const;
+    Referral submitReferral() const;
 
     std::array<QString, ReferFieldCount> m_captured;
 };

@@ -49,7 +49,7 @@ QUrl pageAddress(Page page)
     return QUrl(pageAddressText(pageKey(page)), QUrl::StrictMode);
 }
 
-void ModHelp::OpenPage(Page page)
+void PageOpener::openPage(Page page)
 {
     m_opener.open(pageAddress(page));
 }

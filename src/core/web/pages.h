@@ -18,18 +18,18 @@ QString pageAddressText(const QString &key);
 QUrl pageAddress(Page page);
 
 // The page procedures every menu command, link and the reminder go through.
-class ModHelp
+class PageOpener
 {
 public:
-    explicit ModHelp(UrlOpener &opener) : m_opener(opener) {}
-    void OpenPage(Page page);
-    void OpenHomePage() { OpenPage(Page::Home); }
-    void OpenHelpPage() { OpenPage(Page::Help); }
-    void OpenDownloadPage() { OpenPage(Page::Download); }
-    void OpenDonatePage() { OpenPage(Page::Donate); }
-    void OpenFullBrandPage() { OpenPage(Page::FullBrand); }
-    void OpenCoBrandPage() { OpenPage(Page::CoBrand); }
-    void OpenSoftwareListPage() { OpenPage(Page::SoftwareList); }
+    explicit PageOpener(UrlOpener &opener) : m_opener(opener) {}
+    void openPage(Page page);
+    void openHomePage() { openPage(Page::Home); }
+    void openHelpPage() { openPage(Page::Help); }
+    void openDownloadPage() { openPage(Page::Download); }
+    void openDonatePage() { openPage(Page::Donate); }
+    void openFullBrandPage() { openPage(Page::FullBrand); }
+    void openCoBrandPage() { openPage(Page::CoBrand); }
+    void openSoftwareListPage() { openPage(Page::SoftwareList); }
 
 private:
     UrlOpener &m_opener;

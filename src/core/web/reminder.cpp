@@ -34,9 +34,9 @@ QString updateQuestion()
                           "Do you want to check for an update?");
 }
 
-void CheckUpdateReminder(Services &services)
+void checkUpdateReminder(Services &services)
 {
-    const std::optional<QString> stored = services.settings.ReadSetting(DurationKey);
+    const std::optional<QString> stored = services.settings.readSetting(DurationKey);
     if (!stored) {
         qCInfo(lcApp, "update reminder skipped: the settings store cannot be read");
         return;
@@ -48,7 +48,7 @@ void CheckUpdateReminder(Services &services)
     case ReminderAction::Nothing:
         return;
     case ReminderAction::RecordToday:
-        if (!services.settings.WriteSetting(DurationKey, todayText))
+        if (!services.settings.writeSetting(DurationKey, todayText))
             qCInfo(lcApp, "update reminder: today's date could not be stored");
         return;
     case ReminderAction::Ask:
@@ -57,12 +57,12 @@ void CheckUpdateReminder(Services &services)
     const auto answer =
         services.messages.show(updateQuestion(), text::appTitle(), MessageBoxes::Icon::Information,
                                MessageBoxes::Buttons::YesNo);
-    if (!services.settings.WriteSetting(DurationKey, todayText)) {
+    if (!services.settings.writeSetting(DurationKey, todayText)) {
         qCInfo(lcApp, "update reminder: today's date could not be stored; no page opened");
         return;
     }
     if (answer == MessageBoxes::Answer::Yes)
-        ModHelp(services.opener).OpenDownloadPage();
+        PageOpener(services.opener).openDownloadPage();
 }
 
 } // namespace tavrisk

@@ -17,6 +17,6 @@ QString updateQuestion();
 // Once per start: records today on the first start, asks whether to look for
 // an update when the recorded day lies 15 or more days away, and opens the
 // download page on Yes (after recording today).
-void CheckUpdateReminder(Services &services);
+void checkUpdateReminder(Services &services);
 
 } // namespace tavrisk

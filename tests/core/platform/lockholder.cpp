@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    tavrisk::LockFileInstance lock(QString::fromLocal8Bit(argv[1]));
+    tavrisk::SystemInstanceLock lock(QString::fromLocal8Bit(argv[1]));
     const bool mine = lock.acquire();
     std::printf("%s\n", mine ? "locked" : "refused");
     std::fflush(stdout);

@@ -82,7 +82,7 @@ void TestInstance::killedHolderDoesNotBlock()
         QVERIFY(finishes(*holder));
         QCOMPARE(holder->exitStatus(), QProcess::CrashExit);
 #ifndef Q_OS_WIN // a named mutex leaves nothing behind
-        QVERIFY(QFile::exists(LockFileInstance::lockPath(m_name))); // left behind
+        QVERIFY(QFile::exists(SystemInstanceLock::lockPath(m_name))); // left behind
 #endif
     }
     auto next = start();

@@ -49,13 +49,13 @@ void TestSettings::scramble()
 {
     QFETCH(QString, plain);
     QFETCH(QString, scrambled);
-    QCOMPARE(ScrambleText(plain), scrambled);
+    QCOMPARE(scrambleText(plain), scrambled);
 }
 
 void TestSettings::unscrambleDropsLowCodes()
 {
-    QCOMPARE(UnscrambleText(QStringLiteral("h\u0003i\u0006j")), QStringLiteral("abc"));
-    QCOMPARE(UnscrambleText(QString()), QString());
+    QCOMPARE(unscrambleText(QStringLiteral("h\u0003i\u0006j")), QStringLiteral("abc"));
+    QCOMPARE(unscrambleText(QString()), QString());
 }
 
 void TestSettings::roundTrip_data()
@@ -75,17 +75,18 @@ void TestSettings::roundTrip_data()
 void TestSettings::roundTrip()
 {
     QFETCH(QString, text);
-    QCOMPARE(UnscrambleText(ScrambleText(text)), text);
-    QSettingsStore store = QSettingsStore::atFile(m_dir.filePath(QStringLiteral("rt.ini")));
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), text));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::optional<QString>(text));
+    QCOMPARE(unscrambleText(scrambleText(text)), text);
+    NativeSettingsStore store =
+        NativeSettingsStore::atFile(m_dir.filePath(QStringLiteral("rt.ini")));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), text));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::optional<QString>(text));
 }
 
 void TestSettings::storedTextIsNotPlain()
 {
     const QString path = m_dir.filePath(QStringLiteral("plain.ini"));
-    QSettingsStore store = QSettingsStore::atFile(path);
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
+    NativeSettingsStore store = NativeSettingsStore::atFile(path);
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
@@ -93,30 +94,31 @@ void TestSettings::storedTextIsNotPlain()
     QVERIFY(!content.contains("Duration"));
     QVERIFY(!content.contains("12/8/2026"));
     const QSettings raw(path, QSettings::IniFormat);
-    QCOMPARE(raw.value(QStringLiteral("Settings/") + ScrambleText(QStringLiteral("Duration"))),
-             QVariant(ScrambleText(QStringLiteral("12/8/2026"))));
+    QCOMPARE(raw.value(QStringLiteral("Settings/") + scrambleText(QStringLiteral("Duration"))),
+             QVariant(scrambleText(QStringLiteral("12/8/2026"))));
 }
 
 void TestSettings::absentReadsEmpty()
 {
-    QSettingsStore store = QSettingsStore::atFile(m_dir.filePath(QStringLiteral("absent.ini")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), std::optional<QString>(QString()));
+    NativeSettingsStore store =
+        NativeSettingsStore::atFile(m_dir.filePath(QStringLiteral("absent.ini")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")), std::optional<QString>(QString()));
 }
 
 void TestSettings::otherExecutableNameHasItsOwnValues()
 {
     // The test runs with its own XDG_CONFIG_HOME, so this is the real user-scope store.
-    QSettingsStore shipped(QStringLiteral("QVFreeTavrisk"));
-    QSettingsStore renamed(QStringLiteral("Tavrisk-copy"));
-    QVERIFY(shipped.WriteSetting(QStringLiteral("Duration"), QStringLiteral("1/2/2026")));
-    QCOMPARE(shipped.ReadSetting(QStringLiteral("Duration")).value(), QStringLiteral("1/2/2026"));
-    QCOMPARE(renamed.ReadSetting(QStringLiteral("Duration")).value(), QString());
+    NativeSettingsStore shipped(QStringLiteral("QVFreeTavrisk"));
+    NativeSettingsStore renamed(QStringLiteral("Tavrisk-copy"));
+    QVERIFY(shipped.writeSetting(QStringLiteral("Duration"), QStringLiteral("1/2/2026")));
+    QCOMPARE(shipped.readSetting(QStringLiteral("Duration")).value(), QStringLiteral("1/2/2026"));
+    QCOMPARE(renamed.readSetting(QStringLiteral("Duration")).value(), QString());
     QVERIFY(shipped.location() != renamed.location());
     QVERIFY(shipped.location().contains(QStringLiteral("QVFreeTavrisk")));
 #ifdef Q_OS_WIN
     // The registry key the location names holds the value.
     const QSettings key(shipped.location(), QSettings::NativeFormat);
-    QVERIFY(key.contains(QStringLiteral("Settings/") + ScrambleText(QStringLiteral("Duration"))));
+    QVERIFY(key.contains(QStringLiteral("Settings/") + scrambleText(QStringLiteral("Duration"))));
 #else
     QVERIFY(QFile::exists(shipped.location()));
 #endif
@@ -142,11 +144,11 @@ void TestSettings::damagedFiles()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
     file.close();
-    QSettingsStore store = QSettingsStore::atFile(path);
-    store.ReadSetting(QStringLiteral("Duration")); // whatever it reads, it returns
+    NativeSettingsStore store = NativeSettingsStore::atFile(path);
+    store.readSetting(QStringLiteral("Duration")); // whatever it reads, it returns
     // Writing puts the store right again.
-    QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Duration")).value(), QStringLiteral("12/8/2026"));
+    QVERIFY(store.writeSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
+    QCOMPARE(store.readSetting(QStringLiteral("Duration")).value(), QStringLiteral("12/8/2026"));
 }
 
 void TestSettings::unwritableStore()
@@ -155,16 +157,17 @@ void TestSettings::unwritableStore()
     // neither can be written, even by root.
     const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));
     QVERIFY(QDir().mkpath(folder));
-    QSettingsStore inFolder = QSettingsStore::atFile(folder);
-    QCOMPARE(inFolder.ReadSetting(QStringLiteral("Duration")), std::nullopt);
-    QVERIFY(!inFolder.WriteSetting(QStringLiteral("Duration"), QStringLiteral("x")));
+    NativeSettingsStore inFolder = NativeSettingsStore::atFile(folder);
+    QCOMPARE(inFolder.readSetting(QStringLiteral("Duration")), std::nullopt);
+    QVERIFY(!inFolder.writeSetting(QStringLiteral("Duration"), QStringLiteral("x")));
 
     const QString plainFile = m_dir.filePath(QStringLiteral("plainfile"));
     QFile f(plainFile);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
-    QSettingsStore underFile = QSettingsStore::atFile(plainFile + QStringLiteral("/s.ini"));
-    QVERIFY(!underFile.WriteSetting(QStringLiteral("Duration"), QStringLiteral("x")));
+    NativeSettingsStore underFile =
+        NativeSettingsStore::atFile(plainFile + QStringLiteral("/s.ini"));
+    QVERIFY(!underFile.writeSetting(QStringLiteral("Duration"), QStringLiteral("x")));
 }
 
 void TestSettings::applicationName_data()

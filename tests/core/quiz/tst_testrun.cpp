@@ -1,4 +1,4 @@
-// The test's rules on their own: TestState, Next and ShiftAnimalCaptions.
+// The test's rules on their own: TestState, Next and shiftAnimalCaptions.
 #include "core/quiz/testrun.h"
 
 #include <QTest>
@@ -21,7 +21,7 @@ QuestionScreen click(TestState &state, QuestionScreen screen, int select,
 {
     ResultLines ignored;
     screen.selected = select;
-    NextClick(state, screen, lines ? *lines : ignored);
+    pressNext(state, screen, lines ? *lines : ignored);
     return screen;
 }
 } // namespace
@@ -34,16 +34,16 @@ void TestRun::hiddenOptionsKeepLeftovers()
     QCOMPARE(s.captions, (std::array<QString, 5>{"Monkey", "Lion", "Sheep", "Horse", ""}));
     QCOMPARE(s.visible, (std::array<bool, 5>{true, true, true, true, false}));
     QCOMPARE(s.selected, 0);
-    QCOMPARE(state.strChoice[0], QStringLiteral("Cow"));
-    QVERIFY(state.blnGapFound);
+    QCOMPARE(state.choices[0], QStringLiteral("Cow"));
+    QVERIFY(state.gapFound);
 
     // Horse, which moved up, goes next; hidden option 3 keeps a leftover caption.
     s = click(state, s, 3);
     QCOMPARE(s.captions, (std::array<QString, 5>{"Monkey", "Lion", "Sheep", "Horse", ""}));
     QCOMPARE(s.visibleCount(), 3);
-    QCOMPARE(state.strChoice[1], QStringLiteral("Horse"));
-    QCOMPARE(state.strCaptions[4], QStringLiteral("Horse")); // written by click 1
-    QVERIFY(state.strCaptions[5].isEmpty());
+    QCOMPARE(state.choices[1], QStringLiteral("Horse"));
+    QCOMPARE(state.captions[4], QStringLiteral("Horse")); // written by click 1
+    QVERIFY(state.captions[5].isEmpty());
 
     s = click(state, s, 0);
     QCOMPARE(s.captions[0], QStringLiteral("Lion"));
@@ -62,7 +62,7 @@ void TestRun::resultFromUntouchedOptions()
     QCOMPARE(s.visibleCount(), 1);
     ResultLines lines;
     s.selected = 0;
-    QCOMPARE(NextClick(state, s, lines), NextOutcome::Result);
+    QCOMPARE(pressNext(state, s, lines), NextOutcome::Result);
     const std::array<QString, 5> order{"1. Monkey", "2. Lion", "3. Cow", "4. Sheep", "5. Horse"};
     const std::array<QString, 5> value{"5. Horse - Your Obsession", "4. Sheep - Your Friendship",
                                        "3. Cow - Your Simple Wants", "2. Lion - Your Dignity",
@@ -70,18 +70,18 @@ void TestRun::resultFromUntouchedOptions()
     QCOMPARE(lines.order, order);
     QCOMPARE(lines.value, value);
     // The choices now hold meanings until Back resets them.
-    QCOMPARE(state.strChoice[4], QStringLiteral("Horse - Your Obsession"));
-    QCOMPARE(state.intStep, qint16(5));
+    QCOMPARE(state.choices[4], QStringLiteral("Horse - Your Obsession"));
+    QCOMPARE(state.step, qint16(5));
 }
 
 void TestRun::clicksPastTheResultDoNothing()
 {
     TestState state;
-    state.intStep = 5;
+    state.step = 5;
     QuestionScreen s = QuestionScreen::design();
     const QuestionScreen before = s;
     ResultLines lines;
-    QCOMPARE(NextClick(state, s, lines), NextOutcome::Ignored);
+    QCOMPARE(pressNext(state, s, lines), NextOutcome::Ignored);
     QCOMPARE(s, before);
     QVERIFY(lines.order[0].isEmpty());
 }
@@ -93,12 +93,12 @@ void TestRun::resetClearsEverything()
     for (int i = 0; i < 5; ++i)
         s = click(state, s, 0);
     state.reset();
-    QCOMPARE(state.intStep, qint16(0));
-    QVERIFY(state.strGivenUp.isEmpty());
-    QVERIFY(!state.blnGapFound);
-    for (const QString &slot : state.strCaptions)
+    QCOMPARE(state.step, qint16(0));
+    QVERIFY(state.givenUp.isEmpty());
+    QVERIFY(!state.gapFound);
+    for (const QString &slot : state.captions)
         QVERIFY(slot.isEmpty());
-    for (const QString &choice : state.strChoice)
+    for (const QString &choice : state.choices)
         QVERIFY(choice.isEmpty());
 }
 

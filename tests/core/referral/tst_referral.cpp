@@ -147,7 +147,7 @@ void TestReferral::checks()
 {
     QFETCH(Fields, fields);
     QFETCH(QString, message);
-    ModTellAFriend module;
+    ReferralForm module;
     const Referral outcome = module.submit(fields);
     // Either a refusal or an address, never both.
     QCOMPARE(outcome.refusal, message);
@@ -204,7 +204,7 @@ void TestReferral::hostileValuesArriveIntact()
 
 void TestReferral::everySubmissionGivesTheAddress()
 {
-    ModTellAFriend module;
+    ReferralForm module;
     const Referral first = module.submit(good());
     QCOMPARE(module.submit(good()).address, first.address);
     QCOMPARE(first.address, referralAddress(good()));

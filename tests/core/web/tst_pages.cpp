@@ -43,15 +43,15 @@ void TestPages::addresses()
 void TestPages::eachProcedureOpensOnce()
 {
     FakeOpener opener;
-    ModHelp help(opener);
-    help.OpenHomePage();
-    help.OpenHomePage(); // twice is twice: nothing remembers an opened page
-    help.OpenHelpPage();
-    help.OpenDownloadPage();
-    help.OpenDonatePage();
-    help.OpenFullBrandPage();
-    help.OpenCoBrandPage();
-    help.OpenSoftwareListPage();
+    PageOpener help(opener);
+    help.openHomePage();
+    help.openHomePage(); // twice is twice: nothing remembers an opened page
+    help.openHelpPage();
+    help.openDownloadPage();
+    help.openDonatePage();
+    help.openFullBrandPage();
+    help.openCoBrandPage();
+    help.openSoftwareListPage();
     QStringList keys;
     for (const QString &a : opener.opened)
         keys << a.section(QStringLiteral("?page="), 1);

@@ -52,7 +52,7 @@ void TestReminder::decision()
     const QString stored = dateToText(f.clock.day.addDays(offset), f.clock.loc);
     f.settings.values[Key] = stored;
     f.messages.nextAnswer = MessageBoxes::Answer::No;
-    CheckUpdateReminder(f.services);
+    checkUpdateReminder(f.services);
     QCOMPARE(f.messages.shown.size(), asks ? 1 : 0);
     // Either answer records today; no question, nothing stored.
     QCOMPARE(f.settings.values[Key], asks ? dateToText(f.clock.day, f.clock.loc) : stored);
@@ -68,7 +68,7 @@ void TestReminder::questionAndOrder()
     f.messages.onShow = [&] { events << QStringLiteral("ask"); };
     f.settings.onWrite = [&] { events << QStringLiteral("write"); };
     f.opener.onOpen = [&] { events << QStringLiteral("open"); };
-    CheckUpdateReminder(f.services);
+    checkUpdateReminder(f.services);
 
     QCOMPARE(events, QStringList({"ask", "write", "open"}));
     QCOMPARE(f.messages.shown.size(), 1);
@@ -84,14 +84,14 @@ void TestReminder::questionAndOrder()
     QVERIFY(f.opener.opened[0].endsWith(QStringLiteral("?page=download-web-page")));
 
     // The next start, with today recorded, asks nothing.
-    CheckUpdateReminder(f.services);
+    checkUpdateReminder(f.services);
     QCOMPARE(f.messages.shown.size(), 1);
 }
 
 void TestReminder::firstStartRecordsSilently()
 {
     FakeServices f;
-    CheckUpdateReminder(f.services);
+    checkUpdateReminder(f.services);
     QVERIFY(f.messages.shown.isEmpty());
     QVERIFY(f.opener.opened.isEmpty());
     QCOMPARE(f.settings.log, QStringList({"read Duration", "write Duration=12/8/2026"}));
@@ -102,7 +102,7 @@ void TestReminder::unreadableStoredTextActsAsFirstStart()
     for (const char *stored : {"garbage", "31/31/2026", "08.12.2026", "\u00ff"}) {
         FakeServices f;
         f.settings.values[Key] = QString::fromUtf8(stored);
-        CheckUpdateReminder(f.services);
+        checkUpdateReminder(f.services);
         QVERIFY2(f.messages.shown.isEmpty(), stored);
         QCOMPARE(f.settings.values[Key], QStringLiteral("12/8/2026"));
     }
@@ -113,7 +113,7 @@ void TestReminder::storeFailures()
     {
         FakeServices f;
         f.settings.readable = false;
-        CheckUpdateReminder(f.services);
+        checkUpdateReminder(f.services);
         QVERIFY(f.messages.shown.isEmpty());
         QCOMPARE(f.settings.log, QStringList{"read Duration"});
     }
@@ -123,7 +123,7 @@ void TestReminder::storeFailures()
         f.settings.values[Key] = QStringLiteral("1/1/2026");
         f.settings.writable = false;
         f.messages.nextAnswer = MessageBoxes::Answer::Yes;
-        CheckUpdateReminder(f.services);
+        checkUpdateReminder(f.services);
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.opener.opened.isEmpty());
     }
@@ -149,7 +149,7 @@ void TestReminder::dateRoundTrip()
     const QLocale loc(locale);
     const QString text = dateToText(date, loc);
     // Through the scrambled store and back, the same calendar day.
-    const QString stored = UnscrambleText(ScrambleText(text));
+    const QString stored = unscrambleText(scrambleText(text));
     QCOMPARE(stored, text);
     QCOMPARE(textToDate(stored, loc, QDate(2026, 12, 8)), std::optional<QDate>(date));
 }
