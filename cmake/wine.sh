@@ -44,9 +44,11 @@ wine_up() {
     template=$(wine_template)
     cp -a "$template" "$wine_work/prefix"
     export WINEPREFIX=$wine_work/prefix
-    qt=${TAVRISK_QT_WINDOWS:-$wine_cache/qt-6.4.2-mingw64}
+    # The build hands its Qt in; an installed copy has its DLLs beside it.
+    qt=${TAVRISK_QT_WINDOWS:-}
     runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
-    export WINEPATH="Z:$qt/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
+    export WINEPATH="Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
+    [ -z "$qt" ] || WINEPATH="Z:$qt/bin;$WINEPATH"
     # Xvfb writes the display number it took once it accepts connections.
     mkfifo "$wine_work/display"
     Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$wine_work/display" 2>/dev/null &

@@ -1,7 +1,6 @@
 # Shared by the scripts: install what is missing from Debian's packages.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$ROOT"
 
 missing_packages() {
     local pkg

@@ -16,7 +16,7 @@ void configureApplication()
     // Only endProgram ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // The style caches pixmaps keyed by palette, and every window built anew
-    // brings new palettes: a small cache keeps that from piling up to 10 MB.
+    // brings new palettes: a small cache keeps a long session from growing.
     QPixmapCache::setCacheLimit(2048);
 }
 

@@ -42,7 +42,7 @@ QGroupBox *addPanel(QWidget *parent, const char *name, const QString &caption, c
 QString shownParagraphs(const QString &text)
 {
     QString out = text;
-    out.replace(QString(61, u' '), QStringLiteral("\n\n"));
+    out.replace(paragraphSeparator(), QStringLiteral("\n\n"));
     return out;
 }
 

@@ -12,8 +12,8 @@
 namespace tavrisk::gui {
 
 // No focus policy of its own: a label that takes focus lays its text out as
-// a rich-text document (10 M instructions more at start-up). Tab reaches it
-// through focusNextStop() instead.
+// a rich-text document, which start-up would pay for (bench/README.md). Tab
+// reaches it through focusNextStop() instead.
 LinkLabel::LinkLabel(QWidget *parent) : Label(parent)
 {
     installAccessibility();

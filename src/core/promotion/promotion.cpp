@@ -71,7 +71,8 @@ OfferInFront coBrandOutcome(int number)
 
 int supportTextIndex(float r)
 {
-    // Only one of the four texts can ever come out, whatever the draw.
+    // Each quarter of [0, 1) picks one text; a draw outside it (NaN included)
+    // goes to the nearer end.
     if (!(r > 0.0f))
         return 0;
     if (r >= 1.0f)
@@ -109,6 +110,11 @@ QString supportText(int index)
     }
 }
 
+QString paragraphSeparator()
+{
+    return QString(61, u' ');
+}
+
 QString promotionParagraph()
 {
     return QStringLiteral("If you have enjoyed this software you will surely be interested in our "
@@ -117,7 +123,7 @@ QString promotionParagraph()
                           "astrology, psychic, tarot, numerology or occult, we have programs in "
                           "all fields thus giving our users a wide choice depending on their "
                           "interests.") +
-           QString(61, u' ') +
+           paragraphSeparator() +
            QStringLiteral("All the programs in the Quorvane Softwares suite are simple and easy "
                           "to use. They are not only fun to use but also very informative. Try "
                           "them out today and share your experience with your friends and "

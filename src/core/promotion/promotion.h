@@ -22,7 +22,9 @@ OfferInFront coBrandOutcome(int number);
 // in [0, 1).
 int supportTextIndex(float r);
 QString supportText(int index);
+// Two paragraphs held apart by paragraphSeparator(), a run of 61 spaces.
 QString promotionParagraph();
+QString paragraphSeparator();
 QString visitSiteCaption();
 
 } // namespace tavrisk
