@@ -1,7 +1,7 @@
 // The referral address: any five values come back from the address exactly,
 // and no parameter is added or lost.
-#include "core/referral/referral.h"
-#include "core/web/pages.h"
+#include "core/referral/address.h"
+#include "core/web/addresses.h"
 
 #include <QUrlQuery>
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "core/platform/log.h"
 #include "core/program.h"
-#include "core/promotion/promotion.h"
+#include "core/promotion/draws.h"
 #include "core/web/reminder.h"
 #include "gui/aboutbox.h"
 #include "gui/exitwindow.h"

@@ -3,8 +3,8 @@
 #include "app/windowregistry.h"
 #include "core/platform/services.h"
 #include "core/quiz/testrun.h"
-#include "core/referral/referral.h"
-#include "core/web/pages.h"
+#include "core/referral/referralform.h"
+#include "core/web/pageopener.h"
 
 #include <QObject>
 #include <QPointer>

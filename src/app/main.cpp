@@ -1,4 +1,5 @@
 #include "app/controller.h"
+#include "core/platform/applicationname.h"
 #include "core/platform/clock.h"
 #include "core/platform/instancelock.h"
 #include "core/platform/log.h"

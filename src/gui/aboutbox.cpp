@@ -1,8 +1,8 @@
 #include "gui/aboutbox.h"
 
 #include "core/program.h"
-#include "core/promotion/promotion.h"
-#include "gui/button.h"
+
+#include "gui/controls.h"
 #include "gui/formwindow.h"
 #include "gui/icon.h"
 #include "gui/linklabel.h"

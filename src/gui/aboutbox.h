@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/web/pages.h"
+#include "core/web/addresses.h"
 
 #include <QDialog>
 

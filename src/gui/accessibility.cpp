@@ -1,6 +1,6 @@
 #include "gui/accessibility.h"
 
-#include "gui/group.h"
+#include "gui/controls.h"
 #include "gui/linklabel.h"
 
 #include <QAccessibleWidget>

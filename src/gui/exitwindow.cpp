@@ -1,9 +1,10 @@
 #include "gui/exitwindow.h"
 
 #include "core/program.h"
-#include "core/promotion/promotion.h"
+#include "core/promotion/texts.h"
+#include "core/referral/hints.h"
 #include "gui/accessibility.h"
-#include "gui/button.h"
+#include "gui/controls.h"
 #include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/referral/referral.h"
-#include "core/web/pages.h"
+#include "core/referral/referralform.h"
+#include "core/web/addresses.h"
 #include "gui/formwindow.h"
 
 #include <array>

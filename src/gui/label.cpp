@@ -74,4 +74,21 @@ Label *addLabel(QWidget *parent, const char *name, const QString &text, const QR
     return label;
 }
 
+QString labelDisplayText(const QString &caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+                out.append(u'&');
+                ++i;
+            }
+            continue;
+        }
+        out.append(caption[i]);
+    }
+    return out;
+}
+
 } // namespace tavrisk::gui

@@ -29,6 +29,9 @@ private:
     bool m_autoSize = false;
 };
 
+// What a label with access-key markers draws: "&&" becomes "&", a lone "&" vanishes.
+QString labelDisplayText(const QString &caption);
+
 Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,
                 const QFont &font, const QColor &foreground, Fit how = Fit::OneLine);
 

@@ -1,7 +1,8 @@
 #include "gui/mainform.h"
 
-#include "core/promotion/promotion.h"
-#include "gui/button.h"
+#include "core/promotion/draws.h"
+#include "core/promotion/texts.h"
+#include "gui/controls.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/promotion/promotion.h"
-#include "core/web/pages.h"
+#include "core/promotion/draws.h"
+#include "core/web/addresses.h"
 #include "gui/formwindow.h"
 #include "gui/linklabel.h"
 #include "gui/menus.h"

@@ -1,8 +1,7 @@
 #include "gui/resultwindow.h"
 
 #include "gui/accessibility.h"
-#include "gui/band.h"
-#include "gui/button.h"
+#include "gui/controls.h"
 #include "gui/label.h"
 #include "gui/linklabel.h"
 #include "gui/look.h"

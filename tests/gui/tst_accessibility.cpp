@@ -1,5 +1,6 @@
 // What a screen reader gets, through Qt's own accessibility interfaces.
 #include "app/controller.h"
+#include "core/referral/hints.h"
 #include "gui/aboutbox.h"
 #include "gui/exitwindow.h"
 #include "gui/linklabel.h"

@@ -1,7 +1,7 @@
 // Tab order, focus on opening, Enter and Esc, and access keys.
 #include "app/controller.h"
 #include "core/quiz/content.h"
-#include "core/web/pages.h"
+#include "core/web/addresses.h"
 #include "gui/aboutbox.h"
 #include "gui/exitwindow.h"
 #include "gui/linklabel.h"

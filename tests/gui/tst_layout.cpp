@@ -1,8 +1,8 @@
 // Every window's controls where the layout puts them, and no text clipped.
 #include "gui/aboutbox.h"
 #include "gui/application.h"
+#include "gui/controls.h"
 #include "gui/exitwindow.h"
-#include "gui/group.h"
 #include "gui/icon.h"
 #include "gui/label.h"
 #include "gui/look.h"

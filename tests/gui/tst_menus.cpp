@@ -1,11 +1,9 @@
-// Menus, link labels, the co-brand draw and the about box, on both main
-// windows; the program's message boxes as Qt shows them.
+// The two main windows' menus: their commands, the pages they open, and the
+// menu bar's overflow button.
 #include "app/controller.h"
-#include "core/web/pages.h"
-#include "gui/aboutbox.h"
+#include "core/web/addresses.h"
+#include "gui/mainform.h"
 #include "gui/menus.h"
-#include "gui/qtservices.h"
-#include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 
 #include "programtest.h"
@@ -14,12 +12,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -31,33 +25,12 @@ class TestMenus : public ProgramTest
 {
     Q_OBJECT
 private Q_SLOTS:
-
     void menuStructure_data();
     void menuStructure();
     void commandsOpenTheirPages_data();
     void commandsOpenTheirPages();
-    void linkLabelsOpenTheirPages_data();
-    void linkLabelsOpenTheirPages();
-    void handPointerOverLinks();
     void overflowButtonShowsTheStyleIcon();
-    void coBrandDraw_data();
-    void coBrandDraw();
-    void aboutBox_data();
-    void aboutBox();
-    void aboutLinksKeepItOpen();
-    void messageBoxes_data();
-    void messageBoxes();
-
-private:
-    gui::MainForm *form(bool result);
 };
-
-gui::MainForm *TestMenus::form(bool result)
-{
-    if (!result)
-        return question();
-    return showResult();
-}
 
 void TestMenus::menuStructure_data()
 {
@@ -78,7 +51,7 @@ void TestMenus::menuStructure()
     QFETCH(bool, result);
     QFETCH(QStringList, file);
     QFETCH(QStringList, help);
-    gui::MainForm *w = form(result);
+    gui::MainForm *w = mainForm(result);
     QVERIFY(w);
     QStringList bar;
     for (QAction *a : w->menuBar()->actions())
@@ -128,7 +101,7 @@ void TestMenus::commandsOpenTheirPages()
     QFETCH(bool, result);
     QFETCH(QString, action);
     QFETCH(QString, key);
-    gui::MainForm *w = form(result);
+    gui::MainForm *w = mainForm(result);
     QAction *a = w->findChild<QAction *>(action);
     QVERIFY(a && a->isEnabled() && a->isVisible());
     a->trigger();
@@ -139,48 +112,6 @@ void TestMenus::commandsOpenTheirPages()
     QVERIFY(w->isVisible());
     QCOMPARE(m_fakes->settings.log.filter(QStringLiteral("write")).size(),
              1); // the first start only
-}
-
-void TestMenus::linkLabelsOpenTheirPages_data()
-{
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("key");
-    for (bool result : {false, true}) {
-        const char *w = result ? "result" : "question";
-        QTest::addRow("%s banner", w) << result << "bannerLink"
-                                      << "home-page";
-        QTest::addRow("%s offer in front", w) << result << "offer"
-                                              << "co-brand";
-    }
-    QTest::newRow("question title") << false << "titleLink"
-                                    << "fully-branded";
-}
-
-void TestMenus::linkLabelsOpenTheirPages()
-{
-    QFETCH(bool, result);
-    QFETCH(QString, label);
-    QFETCH(QString, key);
-    m_fakes->random.fallback = 0.0f; // nothing else drawn: the defined label stays in front
-    gui::MainForm *w = form(result);
-    QWidget *target =
-        label == QLatin1String("offer") ? w->offerInFront() : w->findChild<QWidget *>(label);
-    QVERIFY(target);
-    QVERIFY(clickWhereSeen(w, target));
-    QCOMPARE(pagesOpened(), QStringList{key});
-}
-
-void TestMenus::handPointerOverLinks()
-{
-    for (bool result : {false, true}) {
-        restartProgram([](FakeServices &) {});
-        gui::MainForm *w = form(result);
-        for (const char *name : {"bannerLink", "fullBrandLink", "coBrandLink"})
-            QCOMPARE(w->findChild<QWidget *>(name)->cursor().shape(), Qt::PointingHandCursor);
-        if (!result)
-            QCOMPARE(w->findChild<QWidget *>("titleLink")->cursor().shape(), Qt::ArrowCursor);
-    }
 }
 
 // The overflow button's icon is read only when first needed; once the bar is
@@ -214,179 +145,6 @@ void TestMenus::overflowButtonShowsTheStyleIcon()
     gui::configureApplication();
     const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QCOMPARE(held.pixmap(16).toImage(), expected.pixmap(16).toImage());
-}
-
-void TestMenus::coBrandDraw_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<QString>("front");
-    QTest::addColumn<QString>("opens");
-    QTest::newRow("1: co-brand") << 0.0f << "coBrandLink"
-                                 << "co-brand";
-    QTest::newRow("2: full brand") << 0.2f << "fullBrandLink"
-                                   << "fully-branded";
-    QTest::newRow("5: co-brand") << 0.6f << "coBrandLink"
-                                 << "co-brand";
-    QTest::newRow("6: full brand") << 0.85f << "fullBrandLink"
-                                   << "fully-branded";
-    QTest::newRow("7: as defined") << 0.95f << "coBrandLink"
-                                   << "co-brand";
-}
-
-void TestMenus::coBrandDraw()
-{
-    QFETCH(float, r);
-    QFETCH(QString, front);
-    QFETCH(QString, opens);
-    restartProgram([r](FakeServices &fakes) { fakes.random.script = {r}; });
-    QCOMPARE(m_fakes->random.drawn, 1);
-    gui::QuestionWindow *q = m_controller->question();
-    QCOMPARE(q->offerInFront()->objectName(), front);
-    QWidget *offer = q->offerInFront();
-    QVERIFY(clickWhereSeen(q, offer));
-    QCOMPARE(pagesOpened(), QStringList{opens});
-
-    // The result window, and every question window after Back, show the defined one.
-    showResult();
-    QCOMPARE(m_controller->result()->offerInFront()->objectName(), QStringLiteral("coBrandLink"));
-    QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
-    QCOMPARE(m_controller->question()->offerInFront()->objectName(), QStringLiteral("coBrandLink"));
-    QCOMPARE(m_fakes->random.drawn, 2); // the exit window's support text; no second co-brand draw
-}
-
-void TestMenus::aboutBox_data()
-{
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("how");
-    for (bool result : {false, true}) {
-        const char *w = result ? "result" : "question";
-        for (const char *how : {"Enter", "Esc", "OK", "close box"})
-            QTest::addRow("%s %s", w, how) << result << QString::fromLatin1(how);
-    }
-}
-
-void TestMenus::aboutBox()
-{
-    QFETCH(bool, result);
-    QFETCH(QString, how);
-    gui::MainForm *w = form(result);
-    bool seen = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        // Whatever fails below, the box must close or the test would hang.
-        const auto closer = qScopeGuard([box] { box->close(); });
-        QTRY_VERIFY(box->isActiveWindow());
-        QCOMPARE(box->objectName(), QStringLiteral("aboutBox"));
-        QVERIFY(box->isModal());
-        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(box->parentWidget(), w); // kept above the window it came from
-        QCOMPARE(box->windowTitle(), expectedCaption());
-        auto *ok = box->findChild<QPushButton *>("okButton");
-        QTRY_COMPARE(QApplication::focusWidget(), ok);
-        QVERIFY(ok->isDefault());
-        // Nothing behind it takes input meanwhile.
-        QVERIFY(QApplication::activeModalWidget() == box);
-        QVERIFY(!w->isActiveWindow());
-        seen = true;
-        if (how == QLatin1String("Enter"))
-            QTest::keyClick(box, Qt::Key_Return);
-        else if (how == QLatin1String("Esc"))
-            QTest::keyClick(box, Qt::Key_Escape);
-        else if (how == QLatin1String("OK"))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->close();
-    });
-    w->menus().about->trigger(); // returns once the box is closed
-    QVERIFY(seen);
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(w->isVisible());
-    QVERIFY(m_fakes->opener.opened.isEmpty());
-    if (result) {
-        // The result window works as before.
-        QCOMPARE(m_controller->result(), w);
-        QTest::mouseClick(m_controller->result()->backButton(), Qt::LeftButton);
-        QVERIFY(m_controller->question());
-    }
-}
-
-void TestMenus::aboutLinksKeepItOpen()
-{
-    gui::MainForm *w = form(false);
-    QStringList openedWhileOpen;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        const auto closer = qScopeGuard([box] { box->close(); });
-        for (const char *name : {"homePageLink", "detailsLink"}) {
-            auto *link = box->findChild<QLabel *>(name);
-            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(link, Qt::LeftButton);
-            QVERIFY(box->isVisible());
-        }
-        openedWhileOpen = pagesOpened();
-    });
-    w->menus().about->trigger();
-    QCOMPARE(openedWhileOpen, QStringList({"home-page", "fully-branded"}));
-}
-
-void TestMenus::messageBoxes_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QStringList>("buttons"); // the default one first
-    QTest::newRow("start-up notice")
-        << "notice" << int(QMessageBox::Information) << QStringList{"OK"};
-    QTest::newRow("start-up question")
-        << "question" << int(QMessageBox::Information) << QStringList{"&Yes", "&No"};
-    QTest::newRow("a window's refusal")
-        << "refusal" << int(QMessageBox::Critical) << QStringList{"OK"};
-}
-
-void TestMenus::messageBoxes()
-{
-    QFETCH(QString, kind);
-    QFETCH(int, icon);
-    QFETCH(QStringList, buttons);
-    gui::QtMessageBoxes boxes;
-    QWidget *owner = question();
-    bool seen = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        const auto closer = qScopeGuard([box] { box->close(); });
-        QCOMPARE(box->windowTitle(), QStringLiteral("QV Tavrisk"));
-        QCOMPARE(box->text(), QStringLiteral("Some text"));
-        QCOMPARE(int(box->icon()), icon);
-        QStringList shown;
-        for (QAbstractButton *b : box->buttons())
-            shown << b->text();
-        shown.sort();
-        QStringList expected = buttons;
-        expected.sort();
-        QCOMPARE(shown, expected);
-        QCOMPARE(box->defaultButton()->text(), buttons.first());
-        // Start-up boxes, owned by nothing, stay above every window; a
-        // refusal stays above the window that raised it.
-        const bool refusal = kind == QLatin1String("refusal");
-        QCOMPARE(box->parentWidget(), refusal ? owner : nullptr);
-        QCOMPARE(bool(box->windowFlags() & Qt::WindowStaysOnTopHint), !refusal);
-        QTRY_VERIFY(box->isActiveWindow());
-        seen = true;
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    if (kind == QLatin1String("refusal")) {
-        boxes.refuse(owner, QStringLiteral("Some text"));
-    } else {
-        const bool question = kind == QLatin1String("question");
-        const auto answer =
-            boxes.show(QStringLiteral("Some text"), QStringLiteral("QV Tavrisk"),
-                       MessageBoxes::Icon::Information,
-                       question ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok);
-        QCOMPARE(answer, question ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::Ok);
-    }
-    QVERIFY(seen);
 }
 
 QTEST_MAIN(TestMenus)

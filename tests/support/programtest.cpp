@@ -1,6 +1,7 @@
 #include "programtest.h"
 
 #include "app/controller.h"
+#include "gui/mainform.h"
 #include "gui/questionwindow.h"
 #include "gui/resultwindow.h"
 
@@ -76,6 +77,13 @@ QStringList ProgramTest::pagesOpened() const
     for (const QString &address : m_fakes->opener.opened)
         keys << address.section(QStringLiteral("?page="), 1);
     return keys;
+}
+
+gui::MainForm *ProgramTest::mainForm(bool result)
+{
+    if (!result)
+        return question();
+    return showResult();
 }
 
 gui::ExitWindow *ProgramTest::exitFromQuestion()

@@ -16,6 +16,7 @@ namespace tavrisk::app {
 class Controller;
 }
 namespace tavrisk::gui {
+class MainForm;
 class QuestionWindow;
 class ResultWindow;
 class ExitWindow;
@@ -63,6 +64,8 @@ protected:
     gui::ExitWindow *exitWindow() const;
     // Next clicked five times from the first screen: the result window.
     gui::ResultWindow *showResult();
+    // The question window, or the result window reached from it.
+    gui::MainForm *mainForm(bool result);
     // Exit clicked on the question window: the exit window.
     gui::ExitWindow *exitFromQuestion();
     // The page keys of the addresses handed to the browser, in order.

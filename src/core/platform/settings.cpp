@@ -1,6 +1,7 @@
 #include "core/platform/settings.h"
 
-#include <QFileInfo>
+#include "core/platform/scramble.h"
+
 #include <QSettings>
 #include <memory>
 #include <utility>
@@ -9,37 +10,9 @@ namespace tavrisk {
 
 namespace {
 
-QString shifted(const QString &text, int by)
-{
-    const QByteArray bytes = text.toLatin1();
-    QString out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const int code = static_cast<unsigned char>(c) + by;
-        if (code >= 0 && code <= 255)
-            out.append(QChar(code));
-    }
-    return out;
-}
-
 const QString Section = QStringLiteral("Settings");
 
 } // namespace
-
-QString scrambleText(const QString &text)
-{
-    return shifted(text, ScrambleShift);
-}
-
-QString unscrambleText(const QString &text)
-{
-    return shifted(text, -ScrambleShift);
-}
-
-QString applicationNameFromPath(const QString &executablePath)
-{
-    return QFileInfo(executablePath).completeBaseName();
-}
 
 NativeSettingsStore::NativeSettingsStore(QString applicationName)
     : m_application(std::move(applicationName))

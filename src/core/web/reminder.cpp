@@ -3,7 +3,7 @@
 #include "core/platform/log.h"
 #include "core/platform/services.h"
 #include "core/program.h"
-#include "core/web/pages.h"
+#include "core/web/pageopener.h"
 #include "core/web/storeddate.h"
 
 namespace tavrisk {

@@ -1,4 +1,6 @@
 // Scrambling and the settings store on real files.
+#include "core/platform/applicationname.h"
+#include "core/platform/scramble.h"
 #include "core/platform/settings.h"
 
 #include <QFile>

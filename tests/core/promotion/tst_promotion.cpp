@@ -1,8 +1,9 @@
 // The promotional texts and the draws that pick them: the offer label in
 // front on the question window, the support text of the exit window.
 #include "core/platform/random.h"
-#include "core/promotion/promotion.h"
-#include "core/web/pages.h"
+#include "core/promotion/draws.h"
+#include "core/promotion/texts.h"
+#include "core/web/addresses.h"
 
 #include <QTest>
 #include <limits>
@@ -17,8 +18,6 @@ private Q_SLOTS:
     void coBrandNumber_data();
     void coBrandNumber();
     void coBrandOdds();
-    void labelDisplayText_data();
-    void labelDisplayText();
     void supportTextDraw();
 };
 
@@ -66,29 +65,6 @@ void TestPromotion::coBrandOdds()
     QVERIFY(qAbs(counts[int(OfferInFront::CoBrand)] / double(draws) - 5.0 / 12) < tolerance);
     QVERIFY(qAbs(counts[int(OfferInFront::FullBrand)] / double(draws) - 0.5) < tolerance);
     QVERIFY(qAbs(counts[int(OfferInFront::AsDefined)] / double(draws) - 1.0 / 12) < tolerance);
-}
-
-void TestPromotion::labelDisplayText_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("escaped ampersand") << "name &&  link"
-                                       << "name &  link";
-    QTest::newRow("access key marker") << "&Next"
-                                       << "Next";
-    QTest::newRow("trailing lone ampersand") << "a&"
-                                             << "a";
-    QTest::newRow("three") << "a&&&b"
-                           << "a&b";
-    QTest::newRow("none") << "plain"
-                          << "plain";
-}
-
-void TestPromotion::labelDisplayText()
-{
-    QFETCH(QString, caption);
-    QFETCH(QString, shown);
-    QCOMPARE(tavrisk::labelDisplayText(caption), shown);
 }
 
 void TestPromotion::supportTextDraw()

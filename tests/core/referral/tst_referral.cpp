@@ -1,6 +1,8 @@
 // The refer-a-friend submission: checks, their order, and the address.
-#include "core/referral/referral.h"
-#include "core/web/pages.h"
+#include "core/referral/address.h"
+#include "core/referral/hints.h"
+#include "core/referral/referralform.h"
+#include "core/web/addresses.h"
 
 #include <QTest>
 #include <QUrlQuery>

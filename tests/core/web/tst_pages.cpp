@@ -1,5 +1,5 @@
 // Page addresses, and the page procedures that hand them to the browser.
-#include "core/web/pages.h"
+#include "core/web/pageopener.h"
 
 #include "fakes.h"
 

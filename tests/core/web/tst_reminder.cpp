@@ -1,4 +1,5 @@
 // The update reminder: when it asks, what it stores and opens, in which order.
+#include "core/platform/scramble.h"
 #include "core/platform/settings.h"
 #include "core/web/reminder.h"
 #include "core/web/storeddate.h"

@@ -1,9 +1,7 @@
-#include "core/referral/referral.h"
+#include "core/referral/referralform.h"
 
-#include "core/program.h"
-#include "core/web/pages.h"
-
-#include <algorithm>
+#include "core/referral/address.h"
+#include "core/referral/hints.h"
 
 namespace tavrisk {
 
@@ -14,67 +12,9 @@ constexpr int index(ReferField f)
 }
 } // namespace
 
-QString placeholder(ReferField field)
-{
-    switch (field) {
-    case ReferField::Name:
-        return QStringLiteral("Your Name");
-    case ReferField::Email:
-        return QStringLiteral("Your Email Address");
-    case ReferField::Message:
-        return QStringLiteral("Your Message");
-    case ReferField::FriendName:
-        return QStringLiteral("Friend's Name");
-    case ReferField::FriendEmail:
-        return QStringLiteral("Friend's Email Address");
-    }
-    return QString();
-}
-
-QString initialText(ReferField field)
-{
-    return field == ReferField::Message ? placeholder(field) + QStringLiteral("\r\n")
-                                        : placeholder(field);
-}
-
-QString trimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-QString placeholderOnEnter(const QString &text, ReferField field)
-{
-    return trimSpaces(text) == placeholder(field) ? QString() : text;
-}
-
-QString placeholderOnLeave(const QString &text, ReferField field)
-{
-    return trimSpaces(text).isEmpty() ? placeholder(field) : text;
-}
-
 QString spaceRefusedMessage()
 {
     return QStringLiteral("Email Address Cannot Contain Space");
-}
-
-QUrl referralAddress(const std::array<QString, ReferFieldCount> &values)
-{
-    QByteArray address = pageAddressText(QStringLiteral("qvqs-refer-a-friend")).toUtf8();
-    std::array<QString, ReferFieldCount + 1> all;
-    std::copy(values.begin(), values.end(), all.begin());
-    all[ReferFieldCount] = productFolderAddress();
-    for (int i = 0; i < static_cast<int>(all.size()); ++i) {
-        address += "&taf" + QByteArray::number(i + 1) + '=';
-        // Unreserved characters stay; every other UTF-8 byte becomes %XX.
-        address += QUrl::toPercentEncoding(all[i]);
-    }
-    return QUrl::fromEncoded(address, QUrl::StrictMode);
 }
 
 QString ReferralForm::checkAddresses(const std::array<QString, ReferFieldCount> &values)

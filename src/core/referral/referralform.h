@@ -1,31 +1,15 @@
 #pragma once
 
+#include "core/referral/fields.h"
+
 #include <QString>
 #include <QUrl>
 #include <array>
 
 namespace tavrisk {
 
-// The five form fields in capture order.
-enum class ReferField { Name, Email, Message, FriendName, FriendEmail };
-inline constexpr int ReferFieldCount = 5;
-
-QString placeholder(ReferField field);
-// The text a field holds before the user touches it.
-QString initialText(ReferField field);
-
-// Leading and trailing space characters only; tabs and line breaks stay.
-QString trimSpaces(const QString &text);
-
-// The hint rule as focus enters and leaves a field.
-QString placeholderOnEnter(const QString &text, ReferField field);
-QString placeholderOnLeave(const QString &text, ReferField field);
-
+// The message an email field refuses a space with.
 QString spaceRefusedMessage();
-
-// "taf1".."taf5" plus taf6, each value percent-encoded (RFC 3986) so it
-// reaches the site exactly as captured.
-QUrl referralAddress(const std::array<QString, ReferFieldCount> &values);
 
 // What a submission decided: the message that refuses it, or the address
 // to open.

@@ -1,6 +1,4 @@
-#include "core/web/pages.h"
-
-#include "core/platform/services.h"
+#include "core/web/addresses.h"
 
 #ifndef TAVRISK_SITE_HOST
 #error "TAVRISK_SITE_HOST must be set by the build"
@@ -47,11 +45,6 @@ QString pageAddressText(const QString &key)
 QUrl pageAddress(Page page)
 {
     return QUrl(pageAddressText(pageKey(page)), QUrl::StrictMode);
-}
-
-void PageOpener::openPage(Page page)
-{
-    m_opener.open(pageAddress(page));
 }
 
 } // namespace tavrisk

@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QUrl>
+#include "core/web/addresses.h"
 
 namespace tavrisk {
 
 class UrlOpener;
-
-enum class Page { Home, Help, Download, Donate, FullBrand, CoBrand, SoftwareList };
-
-QString siteHost();
-// "http://<host>/qv-free-tavrisk/": the product's folder on the site.
-QString productFolderAddress();
-QString pageKey(Page page);
-// "http://<host>/qv-free-tavrisk/ssd.php?page=<key>"
-QString pageAddressText(const QString &key);
-QUrl pageAddress(Page page);
 
 // The page procedures every menu command, link and the reminder go through.
 class PageOpener

@@ -1,9 +1,8 @@
-#include "core/promotion/promotion.h"
+#include "core/promotion/texts.h"
 
-#include "core/web/pages.h"
+#include "core/web/addresses.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tavrisk {
 
@@ -26,58 +25,6 @@ QString coBrandCaption()
     return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                           "your site. Put your site's name &&  link here. See \"Help\" for "
                           "details.    Click Here for more info on co-branding.");
-}
-
-QString labelDisplayText(const QString &caption)
-{
-    QString out;
-    out.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
-                out.append(u'&');
-                ++i;
-            }
-            continue;
-        }
-        out.append(caption[i]);
-    }
-    return out;
-}
-
-int coBrandNumber(float r)
-{
-    // Single precision like the draw itself; nearbyint rounds halves to even
-    // in the default rounding mode.
-    const float scaled = r * 6.0f + 1.0f;
-    return static_cast<int>(std::nearbyint(scaled));
-}
-
-OfferInFront coBrandOutcome(int number)
-{
-    switch (number) {
-    case 1:
-    case 3:
-    case 5:
-        return OfferInFront::CoBrand;
-    case 2:
-    case 4:
-    case 6:
-        return OfferInFront::FullBrand;
-    default:
-        return OfferInFront::AsDefined;
-    }
-}
-
-int supportTextIndex(float r)
-{
-    // Each quarter of [0, 1) picks one text; a draw outside it (NaN included)
-    // goes to the nearer end.
-    if (!(r > 0.0f))
-        return 0;
-    if (r >= 1.0f)
-        return 3;
-    return std::clamp(static_cast<int>(r * 4.0f), 0, 3);
 }
 
 QString supportText(int index)
