@@ -1,7 +1,6 @@
 // Scrambling: whatever comes in, nothing crashes; single-byte text in the
 // shiftable range comes back unchanged.
 #include "core/platform/scramble.h"
-#include "core/platform/settings.h"
 
 #include <QString>
 #include <cstddef>
