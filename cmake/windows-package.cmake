@@ -32,7 +32,14 @@ file(CONFIGURE OUTPUT licence-page.txt CONTENT "${licence_page}" NEWLINE_STYLE C
 # The bundled libraries' licences: ours to name, Debian's to word.
 string(REGEX MATCH "^[0-9]+\\.[0-9]+" TAVRISK_QT_SERIES ${Qt6_VERSION})
 set(TAVRISK_QT_VERSION ${Qt6_VERSION})
-set(TAVRISK_GCC_VERSION ${CMAKE_CXX_COMPILER_VERSION})
+# Debian's MinGW compiler calls itself "12-posix": its package says which GCC.
+execute_process(COMMAND dpkg-query -W "-f=\${Version}" gcc-mingw-w64-x86-64-posix-runtime
+    OUTPUT_VARIABLE gcc_package RESULT_VARIABLE no_package ERROR_QUIET)
+if(NOT no_package AND gcc_package MATCHES "^([0-9]+\\.[0-9.]+)")
+    set(TAVRISK_GCC_VERSION ${CMAKE_MATCH_1})
+else()
+    string(REGEX MATCH "^[0-9]+" TAVRISK_GCC_VERSION ${CMAKE_CXX_COMPILER_VERSION})
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/assets/windows/THIRD-PARTY-NOTICES.txt.in notices.txt @ONLY)
 file(READ ${PROJECT_BINARY_DIR}/notices.txt notices)
 set(rule "\n==========================================================================\n")

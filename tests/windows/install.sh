@@ -20,6 +20,10 @@ PROGRAMS="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 DESKTOP="$WINEPREFIX/drive_c/users/Public/Desktop"
 UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 KEY="$UNINSTALL\\QVTavrisk"
+# .txt files open in Notepad, as on Windows; Wine's new prefix has no such
+# association.
+wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+wine reg add 'HKCR\txtfile\shell\open\command' /ve /d 'C:\windows\notepad.exe "%1"' /f >/dev/null 2>&1
 [ -f "$SETUP" ] && [ -f "$ZIP" ] || { echo "no packages in $PACKAGES: run 'cpack --preset windows' first" >&2; exit 1; }
 
 # A resource of a Windows file: type 16 the version, 24 the manifest.
@@ -301,6 +305,12 @@ w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
 xdotool mousemove --window "$w" 60 8 click 1
 next_page 1
 shows -x "  Licences of the bundled Qt and MinGW libraries"
+# The link opens the notices in the program .txt files open with.
+xdotool mousemove --window "$w" 270 311 click 1
+wait_until 30 shows -x "THIRD-PARTY-NOTICES.txt - Notepad"
+wine taskkill /F /IM notepad.exe >/dev/null 2>&1
+wait_until 20 refute shows -x "THIRD-PARTY-NOTICES.txt - Notepad"
+xdotool mousemove --window "$w" 60 8 click 1
 keys Return
 wait_until 60 shown 530
 wait_until 20 setup_windows 0
