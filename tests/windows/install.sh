@@ -163,6 +163,17 @@ wait_until 60 refute test -e "$DIR"
 wait_until 60 test "$(entries)" = 0
 refute wine reg query 'HKLM\Software\Quorvane Softwares'
 
+step "a 1.10 install whose folder was deleted is put back under one entry"
+wine "$old/stock/QVTavrisk-$OLD_VERSION-win64.exe" /S
+rm -rf "$DIR"
+wine "$SETUP" /S
+[ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
+[ "$(entries)" = 1 ]
+refute wine reg query 'HKLM\Software\Quorvane Softwares'
+wine "$DIR/Uninstall.exe" /S
+wait_until 60 refute test -e "$DIR"
+wait_until 60 test "$(entries)" = 0
+
 step "an install in a folder of the user's own is updated there"
 wine "$OLD_SETUP" /S '/D=C:\Games\Tavrisk' # /D takes no quotes, so no space
 CUSTOM="$WINEPREFIX/drive_c/Games/Tavrisk"
