@@ -83,6 +83,13 @@ box_after() {
 # Keys go to the focused window, which Wine settles some moment after the
 # map: the box is given the focus, as a click on it would.
 focus_box() { timeout 20 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; }
+# Install, on the folder page, once it is drawn and the wizard has the focus
+# (a copy of the program may have taken it as it started).
+press_install() {
+    wait_until 20 shows -x "  Destination Folder"
+    focus_box "$(setup_ids)"
+    keys Return
+}
 # Ends the program as its user would: Esc, then Exit on the exit window.
 exit_program() {
     keys Escape
@@ -265,7 +272,7 @@ PIDS+=($SETUP_PID)
 wait_until 60 setup_windows 1
 next_page 3
 wizard=$(setup_ids)
-keys Return # Install
+press_install
 wait_until 20 box_after "$wizard"
 question=$(box_after "$wizard")
 shows -x "  $HOLDER is in use by another program. Please close that program, then click Retry."
@@ -308,21 +315,18 @@ next_page 2
 keys space # the only component, Desktop shortcut, unticked
 next_page 2
 wait_until 120 test -e "$DIR/Uninstall.exe"
-# The details stay until Next; the last page links the libraries' licences.
+# The details stay until Next; the last page offers the libraries' licences.
 # Wine's desktop takes the focus as the shortcut appears on it: a click on
 # the wizard's title bar brings it back, as it would for a user.
 wait_until 60 shows -x "  Completed"
 w=$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' | head -1)
 xdotool mousemove --window "$w" 60 8 click 1
 next_page 1
-shows -x "  Licences of the bundled Qt and MinGW libraries"
-# The link opens the notices in the program .txt files open with.
-xdotool mousemove --window "$w" 270 311 click 1
+# Alt+L ticks the notices' box; Finish then opens them in the program .txt
+# files open with, and runs the program.
+keys alt+l Return
 wait_until 30 shows -x "THIRD-PARTY-NOTICES.txt - Notepad"
 wine taskkill /F /IM notepad.exe >/dev/null 2>&1
-wait_until 20 refute shows -x "THIRD-PARTY-NOTICES.txt - Notepad"
-xdotool mousemove --window "$w" 60 8 click 1
-keys Return
 wait_until 60 shown 530
 wait_until 20 setup_windows 0
 running
@@ -339,7 +343,7 @@ shows "QV Tavrisk $VERSION is already installed in C:\Program Files\QV Tavrisk. 
 setup_refuses "Another QV Tavrisk setup is running." "$SETUP" /S
 next_page 3
 wizard=$(setup_ids)
-keys Return # Install
+press_install
 wait_until 20 box_after "$wizard" # the question, above the wizard
 question=$(box_after "$wizard")
 focus_box "$question"
