@@ -12,6 +12,8 @@
 
 #include <exception>
 
+#include <QCoreApplication>
+
 namespace tavrisk::app {
 
 namespace {
@@ -67,8 +69,9 @@ void Controller::startup()
     m_registry.loaded(StartupName, [this] { endProgram(); });
 
     if (!m_services.instance.acquire()) {
-        m_services.messages.show(QStringLiteral("Application is already running"), text::appTitle(),
-                                 MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+        m_services.messages.show(
+            QCoreApplication::translate("Controller", "Application is already running"),
+            text::appTitle(), MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
         endProgram();
         return;
     }

@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication app(count, args.data());
     qCDebug(lcApp) << "platform" << QGuiApplication::platformName();
     gui::configureApplication();
+    gui::installTranslations();
 
     const QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
     gui::DesktopOpener opener;

@@ -8,6 +8,7 @@
 #include "gui/linklabel.h"
 #include "gui/look.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
 
@@ -15,15 +16,16 @@ namespace tavrisk::gui {
 
 QString aboutText()
 {
-    return QStringLiteral("QV Tavrisk is a fun game and tells you more about what is precious to "
-                          "you. This is a personality test based on Japanese Animal Archetypes. "
-                          "All rights in this program belong to its publisher, Quorvane "
-                          "Softwares.");
+    return QCoreApplication::translate(
+        "AboutBox", "QV Tavrisk is a fun game and tells you more about what is precious to "
+                    "you. This is a personality test based on Japanese Animal Archetypes. "
+                    "All rights in this program belong to its publisher, Quorvane "
+                    "Softwares.");
 }
 
 QString homePageLinkText()
 {
-    return QStringLiteral("Click here to visit ") + siteHost();
+    return QCoreApplication::translate("AboutBox", "Click here to visit %1").arg(siteHost());
 }
 
 AboutBox::AboutBox(QWidget *parent)
@@ -42,7 +44,7 @@ AboutBox::AboutBox(QWidget *parent)
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont bold = programFont(8.25, Bold);
-    QPushButton *ok = addButton(this, "okButton", QStringLiteral("&OK"),
+    QPushButton *ok = addButton(this, "okButton", QCoreApplication::translate("AboutBox", "&OK"),
                                 twipsRect(4920, 3480, 1260, 345), bold, colour::Silver);
     ok->setAutoDefault(true);
     ok->setDefault(true);
@@ -51,17 +53,18 @@ AboutBox::AboutBox(QWidget *parent)
     const QFont link = programFont(8.25, Bold | Underline);
     LinkLabel *home = addLink(this, "homePageLink", homePageLinkText(),
                               twipsRect(1560, 2040, 4650, 195), link, colour::Maroon, Fit::ToText);
-    LinkLabel *details =
-        addLink(this, "detailsLink", QStringLiteral("Click here for more details"),
-                twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, Fit::ToText);
+    LinkLabel *details = addLink(
+        this, "detailsLink", QCoreApplication::translate("AboutBox", "Click here for more details"),
+        twipsRect(3600, 3120, 2610, 195), link, colour::Maroon, Fit::ToText);
     for (QLabel *l : {static_cast<QLabel *>(home), static_cast<QLabel *>(details)})
         setBackground(l, colour::Pink);
     connect(home, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::Home); });
     connect(details, &LinkLabel::clicked, this, [this] { Q_EMIT pageRequested(Page::FullBrand); });
 
     addLabel(this, "opportunityText",
-             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                            "money online. Get this software fully branded for your website."),
+             QCoreApplication::translate(
+                 "AboutBox", "Home Business Opportunity. Start your own Internet business and make "
+                             "money online. Get this software fully branded for your website."),
              twipsRect(240, 2430, 5775, 615), bold, colour::DarkRed, Fit::Wrapped);
 
     auto *rule = new QFrame(this);

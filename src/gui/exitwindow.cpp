@@ -12,6 +12,7 @@
 #include "gui/refusals.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -72,10 +73,12 @@ ExitWindow::ExitWindow(int supportIndex, Refusals &refusals)
 void ExitWindow::addSoftwares(QWidget *c)
 {
     QGroupBox *softwares =
-        addPanel(c, "downloadPanel", QStringLiteral("Download Quorvane Softwares"),
+        addPanel(c, "downloadPanel",
+                 QCoreApplication::translate("ExitWindow", "Download Quorvane Softwares"),
                  twipsRect(7320, 120, 3735, 4575));
     LinkLabel *goToHome = addLink(
-        softwares, "goToHomeLink", QStringLiteral("Click Here To Visit Quorvane Softwares"),
+        softwares, "goToHomeLink",
+        QCoreApplication::translate("ExitWindow", "Click Here To Visit Quorvane Softwares"),
         twipsRect(75, 4250, 3585, 210), programFont(9, Bold | Underline), Qt::yellow, Fit::ToText);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT pageRequested(Page::SoftwareList); });
@@ -86,8 +89,9 @@ void ExitWindow::addSoftwares(QWidget *c)
 // The five fields and their button; each field shows its hint until used.
 void ExitWindow::addReferralForm(QWidget *c)
 {
-    QGroupBox *refer = addPanel(c, "referralPanel", QStringLiteral("Refer A Friend"),
-                                twipsRect(120, 3240, 7065, 1455));
+    QGroupBox *refer =
+        addPanel(c, "referralPanel", QCoreApplication::translate("ExitWindow", "Refer A Friend"),
+                 twipsRect(120, 3240, 7065, 1455));
     auto *message = new QPlainTextEdit(refer);
     message->setObjectName(QStringLiteral("messageField"));
     message->setGeometry(twipsRect(4800, 3600, 1815, 495));
@@ -106,7 +110,8 @@ void ExitWindow::addReferralForm(QWidget *c)
     addField(ReferField::FriendName, "friendNameField", twipsRect(85, 720, 3375, 285));
     addField(ReferField::FriendEmail, "friendEmailField", twipsRect(3600, 720, 3375, 285));
     addField(ReferField::Email, "emailField", twipsRect(3600, 360, 3375, 285));
-    m_submit = addButton(refer, "submitButton", QStringLiteral("Refer A Friend &Now"),
+    m_submit = addButton(refer, "submitButton",
+                         QCoreApplication::translate("ExitWindow", "Refer A Friend &Now"),
                          twipsRect(1920, 1080, 3375, 285), programFont(8.25, Bold));
     connect(m_submit, &QPushButton::clicked, this, &ExitWindow::submitClicked);
     addField(ReferField::Name, "nameField", twipsRect(85, 360, 3375, 285));
@@ -121,8 +126,8 @@ void ExitWindow::addReferralForm(QWidget *c)
 // Exit, and the box that opens the home page.
 void ExitWindow::addVisitArea(QWidget *c)
 {
-    m_close = addButton(c, "closeButton", QStringLiteral("E&xit"), twipsRect(6000, 2760, 1245, 375),
-                        programFont(8.25));
+    m_close = addButton(c, "closeButton", QCoreApplication::translate("ExitWindow", "E&xit"),
+                        twipsRect(6000, 2760, 1245, 375), programFont(8.25));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     m_check = new QCheckBox(visitSiteCaption(), c);

@@ -8,6 +8,7 @@
 #include "gui/look.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -85,8 +86,8 @@ void MainForm::putInFront(OfferInFront offer)
 
 void MainForm::addExitButton(QWidget *band, const QRect &rect)
 {
-    m_exit = addButton(band, "exitButton", QStringLiteral("&Exit"), rect, programFont(8.25, Bold),
-                       colour::Silver);
+    m_exit = addButton(band, "exitButton", QCoreApplication::translate("MainForm", "&Exit"), rect,
+                       programFont(8.25, Bold), colour::Silver);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_menus.exit, &QAction::triggered, m_exit, &QPushButton::click);
     setCancelButton(m_exit);

@@ -1,6 +1,7 @@
 #include "gui/menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -22,26 +23,34 @@ MenuCommands buildMenuBar(QMenuBar *bar, MenuSet set)
     // some Linux desktops; the window's size is given with its menu bar.
     bar->setNativeMenuBar(false);
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(QCoreApplication::translate("Menus", "&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     if (resultWindow)
-        m.back = named(file->addAction(QStringLiteral("&Back")), "backAction");
-    m.exit = named(file->addAction(QStringLiteral("E&xit")), "exitAction");
+        m.back =
+            named(file->addAction(QCoreApplication::translate("Menus", "&Back")), "backAction");
+    m.exit = named(file->addAction(QCoreApplication::translate("Menus", "E&xit")), "exitAction");
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(QCoreApplication::translate("Menus", "&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    m.onlineHelp = named(help->addAction(QStringLiteral("&Online Help")), "onlineHelpAction");
-    m.visit = named(help->addAction(QStringLiteral("&Visit Us Online")), "visitAction");
+    m.onlineHelp = named(help->addAction(QCoreApplication::translate("Menus", "&Online Help")),
+                         "onlineHelpAction");
+    m.visit = named(help->addAction(QCoreApplication::translate("Menus", "&Visit Us Online")),
+                    "visitAction");
     named(help->addSeparator(), "helpSeparator1");
-    m.update = named(help->addAction(resultWindow ? QStringLiteral("&Check for Software Update")
-                                                  : QStringLiteral("Check for Software &Update")),
-                     "updateAction");
+    m.update = named(
+        help->addAction(resultWindow
+                            ? QCoreApplication::translate("Menus", "&Check for Software Update")
+                            : QCoreApplication::translate("Menus", "Check for Software &Update")),
+        "updateAction");
     named(help->addSeparator(), "helpSeparator2");
-    m.about = named(help->addAction(QStringLiteral("&About Software")), "aboutAction");
+    m.about = named(help->addAction(QCoreApplication::translate("Menus", "&About Software")),
+                    "aboutAction");
 
-    m.donate = named(bar->addAction(QStringLiteral("&Donate")), "donateAction");
+    m.donate =
+        named(bar->addAction(QCoreApplication::translate("Menus", "&Donate")), "donateAction");
     m.makeMoneyOnline =
-        named(bar->addAction(QStringLiteral("Make Money &Online")), "makeMoneyOnlineAction");
+        named(bar->addAction(QCoreApplication::translate("Menus", "Make Money &Online")),
+              "makeMoneyOnlineAction");
     // Not offered to the user; nothing in the program lifts this.
     m.makeMoneyOnline->setVisible(false);
     m.makeMoneyOnline->setEnabled(false);

@@ -7,6 +7,7 @@
 #include "gui/look.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,8 +41,9 @@ QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSe
     makeNotice(m_message);
 
     // The options' own panel spans them exactly, so screen readers hear one named group.
-    auto *animals = new Group(panel, "grpAnimals", QStringLiteral("Animals"),
-                              twipsRect(480, 2400, 6855, 480 * 4 + 375));
+    auto *animals =
+        new Group(panel, "animalsGroup", QCoreApplication::translate("QuestionWindow", "Animals"),
+                  twipsRect(480, 2400, 6855, 480 * 4 + 375));
     auto *group = new QButtonGroup(this);
     for (int i = 0; i < AnimalCount; ++i) {
         auto *option = new QRadioButton(animals);

@@ -7,6 +7,7 @@
 #include "gui/look.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -37,11 +38,12 @@ ResultWindow::ResultWindow() : MainForm("resultWindow", 9135, 6495, MenuSet::Res
     addBanner(top, twipsRect(120, 160, 8880, 555));
 
     const QFont bold = programFont(8.25, Bold);
-    QGroupBox *panel =
-        addFrame(client(), "resultFrame", QStringLiteral("QV Tavrisk Result"),
-                 twipsRect(0, 720, 9135, 4935), programFont(9, Bold), colour::Orange, Qt::black);
+    QGroupBox *panel = addFrame(
+        client(), "resultFrame", QCoreApplication::translate("ResultWindow", "QV Tavrisk Result"),
+        twipsRect(0, 720, 9135, 4935), programFont(9, Bold), colour::Orange, Qt::black);
     addLabel(panel, "introText",
-             QStringLiteral(
+             QCoreApplication::translate(
+                 "ResultWindow",
                  "This test is based on the Japanese Animal Archetypes. The desert represents a "
                  "difficult circumstance in life. Each animal stands for the different "
                  "characteristics in your life. The one that you sacrificed initially is what is "
@@ -49,16 +51,20 @@ ResultWindow::ResultWindow() : MainForm("resultWindow", 9135, 6495, MenuSet::Res
                  "most important to you."),
              twipsRect(120, 240, 8895, 855), bold, colour::Blue, Fit::Wrapped);
 
-    QGroupBox *legend =
-        addFrame(panel, "meaningsList", QStringLiteral("Each Animal Represents the Following:"),
-                 twipsRect(120, 1200, 4095, 1695), bold, colour::Pink, colour::Brown);
-    QGroupBox *chosen = addFrame(
-        panel, "chosenList", QStringLiteral("You chose the animals in the following order:"),
-        twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
-    QGroupBox *valued =
-        addFrame(panel, "valuedList",
-                 QStringLiteral("You value the different characteristics in the following order:"),
-                 twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
+    QGroupBox *legend = addFrame(
+        panel, "meaningsList",
+        QCoreApplication::translate("ResultWindow", "Each Animal Represents the Following:"),
+        twipsRect(120, 1200, 4095, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *chosen =
+        addFrame(panel, "chosenList",
+                 QCoreApplication::translate("ResultWindow",
+                                             "You chose the animals in the following order:"),
+                 twipsRect(4320, 1200, 4695, 1695), bold, colour::Pink, colour::Brown);
+    QGroupBox *valued = addFrame(
+        panel, "valuedList",
+        QCoreApplication::translate(
+            "ResultWindow", "You value the different characteristics in the following order:"),
+        twipsRect(120, 3000, 8895, 1815), bold, colour::Pink, colour::Brown);
 
     // Each list is spoken, heading then lines, when the window opens.
     m_lists = {legend, chosen, valued};
@@ -82,7 +88,7 @@ ResultWindow::ResultWindow() : MainForm("resultWindow", 9135, 6495, MenuSet::Res
 
     QWidget *bottom = addBand(client(), "bottomBand", twipsRect(0, 5640, 9135, 855), colour::Pink);
     addExitButton(bottom, twipsRect(6600, 240, 1140, 465));
-    m_back = addButton(bottom, "backButton", QStringLiteral("&Back"),
+    m_back = addButton(bottom, "backButton", QCoreApplication::translate("ResultWindow", "&Back"),
                        twipsRect(7800, 240, 1140, 465), bold, colour::Silver);
     connect(m_back, &QPushButton::clicked, this, &ResultWindow::backClicked);
     connect(menus().back, &QAction::triggered, m_back, &QPushButton::click);

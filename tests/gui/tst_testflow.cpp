@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTranslator>
 #include <algorithm>
 #include <memory>
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void startsOnScreenOne();
     void everyOrder_data();
     void everyOrder();
+    void resultInTheUsersLanguage();
     void screensAlongTheWay();
     void backStartsAFreshTest_data();
     void backStartsAFreshTest();
@@ -130,6 +133,28 @@ void TestFlow::everyOrder()
             QVERIFY(r->valueLabel(i)->y() < r->valueLabel(i - 1)->y());
     }
     QVERIFY(r->orderLabel(0)->y() < r->orderLabel(4)->y());
+}
+
+// The give-up steps compare captions: in another language the result must
+// come out the same, in that language.
+void TestFlow::resultInTheUsersLanguage()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/tavrisk_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+    restartProgram([](FakeServices &) {});
+    QCOMPARE(visibleCaptions(), QStringList({"Affe", "L\u00f6we", "Kuh", "Schaf", "Pferd"}));
+    for (const char *animal : {"Pferd", "Affe", "Kuh", "Schaf"})
+        giveUp(QString::fromUtf8(animal));
+    QCOMPARE(question()->nextButton()->text(), QStringLiteral("&Ergebnis anzeigen"));
+    QTest::mouseClick(question()->nextButton(), Qt::LeftButton);
+    gui::ResultWindow *r = m_controller->result();
+    QVERIFY(r && r->isVisible());
+    QCOMPARE(r->orderLabel(0)->text(), QStringLiteral("1. Pferd"));
+    QCOMPARE(r->orderLabel(4)->text(), QStringLiteral("5. L\u00f6we"));
+    QCOMPARE(r->valueLabel(0)->text(), QStringLiteral("5. L\u00f6we - Ihre W\u00fcrde"));
+    QCOMPARE(r->valueLabel(4)->text(), QStringLiteral("1. Pferd - Ihre Leidenschaft"));
 }
 
 void TestFlow::screensAlongTheWay()

@@ -211,7 +211,7 @@ refute running
 [ "$(stored_duration)" = "$stored" ]
 
 step "the installed files: the program, its DLLs stripped, the licences and README"
-expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
+expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll translations/qtbase_de.qm"
 [ "$(cd "$DIR" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs)" = \
     "$(printf '%s\n' $expected | LC_ALL=C sort | xargs)" ]
 for dll in "$DIR"/*.dll "$DIR"/platforms/*.dll; do
@@ -412,3 +412,10 @@ logged "The files of QV Tavrisk $VERSION are gone from C:\Program Files\QV Tavri
 [ "$(file_version "$DIR/QVFreeTavrisk.exe")" = "$VERSION" ]
 test -e "$DIR/Uninstall.exe"
 [ "$(entries)" = 1 ]
+
+step "in a German session the installed program speaks German, Qt's texts too"
+exit_program
+LANG=de_DE.UTF-8 start_program "$DIR"
+wait_until 60 shown 530
+# (Wine's debug channel keeps the quotes escaped.)
+wait_until 20 grep -q "language .*de_DE.* Qt's texts .*de" <(program_log)

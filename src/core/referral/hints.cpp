@@ -1,20 +1,22 @@
 #include "core/referral/hints.h"
 
+#include <QCoreApplication>
+
 namespace tavrisk {
 
 QString placeholder(ReferField field)
 {
     switch (field) {
     case ReferField::Name:
-        return QStringLiteral("Your Name");
+        return QCoreApplication::translate("Referral", "Your Name");
     case ReferField::Email:
-        return QStringLiteral("Your Email Address");
+        return QCoreApplication::translate("Referral", "Your Email Address");
     case ReferField::Message:
-        return QStringLiteral("Your Message");
+        return QCoreApplication::translate("Referral", "Your Message");
     case ReferField::FriendName:
-        return QStringLiteral("Friend's Name");
+        return QCoreApplication::translate("Referral", "Friend's Name");
     case ReferField::FriendEmail:
-        return QStringLiteral("Friend's Email Address");
+        return QCoreApplication::translate("Referral", "Friend's Email Address");
     }
     return QString();
 }

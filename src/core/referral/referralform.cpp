@@ -3,6 +3,8 @@
 #include "core/referral/address.h"
 #include "core/referral/hints.h"
 
+#include <QCoreApplication>
+
 namespace tavrisk {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr int index(ReferField f)
 
 QString spaceRefusedMessage()
 {
-    return QStringLiteral("Email Address Cannot Contain Space");
+    return QCoreApplication::translate("Referral", "Email Address Cannot Contain Space");
 }
 
 QString ReferralForm::checkAddresses(const std::array<QString, ReferFieldCount> &values)
@@ -22,24 +24,27 @@ QString ReferralForm::checkAddresses(const std::array<QString, ReferFieldCount> 
     const QString &mine = values[index(ReferField::Email)];
     const QString &theirs = values[index(ReferField::FriendEmail)];
     if (mine == theirs)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("Referral", "Please Enter Distinct Email Addresses");
     // Both tests give the same message; they run in this order.
     if (!mine.contains(u'@') || !theirs.contains(u'@'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("Referral", "Please Enter Proper Email Address");
     if (!mine.contains(u'.') || !theirs.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("Referral", "Please Enter Proper Email Address");
     return QString();
 }
 
 QString ReferralForm::checkCompleteness(const std::array<QString, ReferFieldCount> &values)
 {
     static const std::array<const char *, ReferFieldCount> messages{
-        "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
-        "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"};
+        QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name"),
+        QT_TRANSLATE_NOOP("Referral", "Please Enter Your Email"),
+        QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message"),
+        QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name"),
+        QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Email")};
     for (int i = 0; i < ReferFieldCount; ++i) {
         const QString &v = values[i];
         if (v.isEmpty() || v == placeholder(static_cast<ReferField>(i)))
-            return QString::fromLatin1(messages[i]);
+            return QCoreApplication::translate("Referral", messages[i]);
     }
     return QString();
 }

@@ -6,6 +6,8 @@
 #include "core/web/pageopener.h"
 #include "core/web/storeddate.h"
 
+#include <QCoreApplication>
+
 namespace tavrisk {
 
 namespace {
@@ -30,8 +32,9 @@ ReminderAction reminderAction(const QString &stored, const QLocale &locale, QDat
 
 QString updateQuestion()
 {
-    return QStringLiteral("There maybe an update to this software available\r"
-                          "Do you want to check for an update?");
+    return QCoreApplication::translate("Reminder",
+                                       "There maybe an update to this software available\r"
+                                       "Do you want to check for an update?");
 }
 
 void checkUpdateReminder(Services &services)

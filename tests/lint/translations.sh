@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Every translation is whole: no text of the sources missing or unfinished in
+# it, and none left over that the sources no longer have.
+set -euo pipefail
+: "${LUPDATE:?}" "${SOURCE:?}"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+for ts in "$SOURCE"/translations/*.ts; do
+    copy=$work/$(basename "$ts")
+    cp "$ts" "$copy"
+    "$LUPDATE" -silent -locations none "$SOURCE/src" -ts "$copy" >/dev/null
+    if grep -n -B2 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
+        echo "$(basename "$ts"): the texts above are missing, unfinished or no longer used"
+        failed=1
+    fi
+done
+exit "$failed"
