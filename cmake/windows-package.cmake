@@ -8,10 +8,8 @@ endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 # Qt's own texts (buttons of message boxes, the text fields' menu) in each
 # language the program speaks, from Debian's qt6-translations-l10n.
-file(GLOB tavrisk_ts RELATIVE ${PROJECT_SOURCE_DIR}/translations ${PROJECT_SOURCE_DIR}/translations/tavrisk_*.ts)
-foreach(ts IN LISTS tavrisk_ts)
-    string(REGEX REPLACE "^tavrisk_(.*)\\.ts$" "qtbase_\\1.qm" qm ${ts})
-    install(FILES /usr/share/qt6/translations/${qm} DESTINATION translations)
+foreach(language IN LISTS TAVRISK_LANGUAGES)
+    install(FILES /usr/share/qt6/translations/qtbase_${language}.qm DESTINATION translations)
 endforeach()
 if(MINGW)
     # Where the cross-compiler keeps its runtime DLLs.

@@ -43,4 +43,4 @@ ensure_packages() {
         apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core fonts-vlgothic)

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Hier klicken für weitere Einzelheiten</translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Hier klicken, um Quorvane Softwares zu besuchen</translation>
+        <translation>Quorvane Softwares besuchen</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Versehen Sie diese Software mit Ihrer Marke.  Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie Namen &amp;&amp;  Link Ihrer Website hierher. Einzelheiten unter „Hilfe“.    Hier klicken für mehr über Co-Branding.</translation>
+        <translation>Ihre Marke auf dieser Software.  Mehr Treue und Besucher für Ihre Website. Name &amp;&amp;  Link Ihrer Website hier. Details unter „Hilfe“.    Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit %1 regularly and take part in the discussions and other activities on the board.</source>

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation>Cliquez ici pour visiter Quorvane Softwares</translation>
+        <translation>Visiter Quorvane Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez le trafic de votre site. Placez ici le nom &amp;&amp;  le lien de votre site. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Ce logiciel à vos couleurs.  Fidélisez vos visiteurs, augmentez votre trafic. Le nom &amp;&amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Quorvane Softwares, such as this can be created and maintained only with your support. The best way to support Quorvane is to visit %1 regularly and take part in the discussions and other activities on the board.</source>

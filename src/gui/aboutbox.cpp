@@ -39,7 +39,7 @@ AboutBox::AboutBox(QWidget *parent)
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("programIcon"));
-    icon->setGeometry(twipsRect(150, 150, 510, 510));
+    place(icon, twipsRect(150, 150, 510, 510));
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -71,7 +71,7 @@ AboutBox::AboutBox(QWidget *parent)
     rule->setObjectName(QStringLiteral("rule"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Plain);
-    rule->setGeometry(px(-60), px(3360), px(6420), 1);
+    place(rule, QRect(px(-60), px(3360), px(6420), 1));
 
     addLabel(this, "captionText", text::windowCaption(), twipsRect(960, 240, 4725, 240),
              programFont(9.75, Bold), palette().color(QPalette::WindowText), Fit::ToText);

@@ -3,7 +3,13 @@
 #include "gui/accessibility.h"
 #include "gui/look.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 namespace tavrisk::gui {
 
@@ -11,7 +17,7 @@ QWidget *addBand(QWidget *parent, const char *name, const QRect &rect, const QCo
 {
     auto *band = new QWidget(parent);
     band->setObjectName(QLatin1String(name));
-    band->setGeometry(rect);
+    place(band, rect);
     setBackground(band, colour);
     return band;
 }
@@ -21,8 +27,8 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(font);
-    button->setGeometry(rect);
+    place(button, rect);
+    fitCaption(button, font);
     button->setAutoDefault(false);
     if (face.isValid()) {
         QPalette pal = button->palette();
@@ -33,13 +39,54 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
     return button;
 }
 
+void fitCaption(QAbstractButton *button, const QFont &font)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents =
+        qobject_cast<QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+        : qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                               : QStyle::SE_PushButtonContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    QFont fitted = font;
+    while (fitted.pointSizeF() > MinimumFittedPoints) {
+        const QSize needs =
+            QFontMetrics(fitted).size(Qt::TextShowMnemonic | Qt::TextSingleLine, button->text());
+        if (needs.width() <= room.width() && needs.height() <= button->height())
+            break;
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    }
+    button->setFont(fitted);
+}
+
+void fitTitle(QGroupBox *panel, const QFont &font)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(panel);
+    option.text = panel->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.textAlignment = panel->alignment();
+    QFont fitted = font;
+    for (;;) {
+        // The style places the title by the panel's font metrics.
+        option.fontMetrics = QFontMetrics(fitted);
+        const QRect title = panel->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                           QStyle::SC_GroupBoxLabel, panel);
+        if (panel->rect().contains(title) || fitted.pointSizeF() <= MinimumFittedPoints)
+            break;
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    }
+    panel->setFont(fitted);
+}
+
 Group::Group(QWidget *parent, const char *name, const QString &accessibleName, const QRect &rect)
     : QWidget(parent)
 {
     installAccessibility();
     setObjectName(QLatin1String(name));
     setAccessibleName(accessibleName);
-    setGeometry(rect);
+    gui::place(this, rect);
 }
 
 } // namespace tavrisk::gui

@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class QFont;
+class QAbstractButton;
+class QGroupBox;
 class QPushButton;
 class QRect;
 class QString;
@@ -20,6 +22,13 @@ QWidget *addBand(QWidget *parent, const char *name, const QRect &rect, const QCo
 // given, paints its face with black text.
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
                        const QFont &font, const QColor &face = QColor());
+
+// Steps the button's font down from `font` until its caption fits inside its
+// frame or beside its mark: translations run longer than the design's texts.
+void fitCaption(QAbstractButton *button, const QFont &font);
+
+// The same for a panel's title, which must fit across the panel.
+void fitTitle(QGroupBox *panel, const QFont &font);
 
 // A widget that only groups others, named for screen readers.
 class Group : public QWidget

@@ -32,8 +32,8 @@ QGroupBox *addPanel(QWidget *parent, const char *name, const QString &caption, c
 {
     auto *panel = new QGroupBox(caption, parent);
     panel->setObjectName(QLatin1String(name));
-    panel->setFont(programFont(9.75, Bold));
-    panel->setGeometry(rect);
+    place(panel, rect);
+    fitTitle(panel, programFont(9.75, Bold));
     setBackground(panel, colour::Navy);
     setForeground(panel, Qt::white);
     return panel;
@@ -94,7 +94,7 @@ void ExitWindow::addReferralForm(QWidget *c)
                  twipsRect(120, 3240, 7065, 1455));
     auto *message = new QPlainTextEdit(refer);
     message->setObjectName(QStringLiteral("messageField"));
-    message->setGeometry(twipsRect(4800, 3600, 1815, 495));
+    place(message, twipsRect(4800, 3600, 1815, 495));
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
     m_fields[static_cast<int>(ReferField::Message)] = message;
@@ -104,7 +104,7 @@ void ExitWindow::addReferralForm(QWidget *c)
         auto *edit = new QLineEdit(refer);
         edit->setObjectName(QLatin1String(name));
         edit->setFont(fieldFont);
-        edit->setGeometry(rect);
+        place(edit, rect);
         m_fields[static_cast<int>(f)] = edit;
     };
     addField(ReferField::FriendName, "friendNameField", twipsRect(85, 720, 3375, 285));
@@ -132,8 +132,8 @@ void ExitWindow::addVisitArea(QWidget *c)
 
     m_check = new QCheckBox(visitSiteCaption(), c);
     m_check->setObjectName(QStringLiteral("visitSiteCheck"));
-    m_check->setFont(programFont(14.25));
-    m_check->setGeometry(twipsRect(30, 2040, 7185, 555));
+    place(m_check, twipsRect(30, 2040, 7185, 555));
+    fitCaption(m_check, programFont(14.25));
     m_check->setCursor(Qt::PointingHandCursor);
     setForeground(m_check, QColor(0, 0, 192));
     // Ticking it opens the home page and leaves it unticked again.
@@ -150,7 +150,7 @@ QWidget *ExitWindow::addHeading(QWidget *c, int supportIndex)
 {
     auto *icon = new QLabel(c);
     icon->setObjectName(QStringLiteral("exitIcon"));
-    icon->setGeometry(twipsRect(360, 120, 540, 540));
+    place(icon, twipsRect(360, 120, 540, 540));
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->setFocusPolicy(Qt::TabFocus);

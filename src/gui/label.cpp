@@ -31,7 +31,7 @@ static QFont fittedFont(QFont font, const QString &text, int flags, QSize room)
     };
     // Today's labels fit at their own size or a step or two below, so
     // stepping down measures least (bisection would start in the middle).
-    while (!fits() && font.pointSizeF() > 6.0)
+    while (!fits() && font.pointSizeF() > MinimumFittedPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     fitted.insert(key, font.pointSizeF());
     return font;
@@ -49,7 +49,7 @@ void Label::place(const char *name, const QString &text, const QRect &rect, cons
     setFont(font);
     setForeground(this, foreground);
     setText(text);
-    setGeometry(rect);
+    gui::place(this, rect);
     fit();
 }
 
@@ -57,13 +57,21 @@ void Label::fit()
 {
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     QSize room = contentsRect().size();
+    // Sized to its text, it grows from its leading edge towards the panel's far one.
+    const int leadingEdge = isRightToLeft() ? x() + width() : x();
     if (m_autoSize) {
         const QWidget *panel = parentWidget();
-        room = QSize(panel ? panel->width() - x() : QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        const int reach = !panel            ? QWIDGETSIZE_MAX
+                          : isRightToLeft() ? leadingEdge
+                                            : panel->width() - leadingEdge;
+        room = QSize(reach, QWIDGETSIZE_MAX);
     }
     setFont(fittedFont(m_designFont, text(), flags, room));
-    if (m_autoSize)
+    if (m_autoSize) {
         resize(sizeHint());
+        if (isRightToLeft())
+            move(leadingEdge - width(), y());
+    }
 }
 
 Label *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect,

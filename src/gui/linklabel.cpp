@@ -68,11 +68,13 @@ bool focusNextStop(QWidget *window, QWidget *first, bool next)
     // ...then its links, in reading order.
     QList<LinkLabel *> links = window->findChildren<LinkLabel *>();
     links.removeIf([&](const LinkLabel *l) { return !shown(l); });
-    std::stable_sort(links.begin(), links.end(), [window](QWidget *a, QWidget *b) {
-        const QPoint pa = a->mapTo(window, QPoint());
-        const QPoint pb = b->mapTo(window, QPoint());
-        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
-    });
+    // Right to left, a line reads from its right end.
+    auto readingPlace = [window](const QWidget *w) {
+        const QPoint p = w->mapTo(window, QPoint());
+        return std::pair(p.y(), window->isRightToLeft() ? -(p.x() + w->width()) : p.x());
+    };
+    std::stable_sort(links.begin(), links.end(),
+                     [&](QWidget *a, QWidget *b) { return readingPlace(a) < readingPlace(b); });
     for (LinkLabel *l : links)
         stops << l;
     if (stops.isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 namespace tavrisk::gui {
@@ -21,6 +22,13 @@ QFont programFont(qreal points, FontStyle style)
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);
     return font;
+}
+
+void place(QWidget *widget, const QRect &rect)
+{
+    const QWidget *parent = widget->parentWidget();
+    widget->setGeometry(parent ? QStyle::visualRect(widget->layoutDirection(), parent->rect(), rect)
+                               : rect);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

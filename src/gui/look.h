@@ -32,6 +32,10 @@ inline const QColor Silver{192, 192, 192};
 inline const QColor Navy{0, 0, 128};
 } // namespace colour
 
+// Fitted texts step down no further than this; below 7.5 points they read
+// poorly, and only a text that cannot fit otherwise goes there.
+inline constexpr qreal MinimumFittedPoints = 6.0;
+
 enum FontStyle : unsigned { Regular = 0, Bold = 1, Underline = 2 };
 constexpr FontStyle operator|(FontStyle a, FontStyle b)
 {
@@ -40,6 +44,10 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b)
 
 // Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
 QFont programFont(qreal points, FontStyle style = Regular);
+
+// Sets `widget`'s geometry to `rect`, given left to right within its parent,
+// which is sized already; right to left, the rectangle is mirrored in it.
+void place(QWidget *widget, const QRect &rect);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);

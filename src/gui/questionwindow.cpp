@@ -23,7 +23,7 @@ QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSe
     auto *panel = new QFrame(client());
     panel->setObjectName(QStringLiteral("storyPanel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setGeometry(twipsRect(0, 600, 7860, 5295));
+    place(panel, twipsRect(0, 600, 7860, 5295));
     setBackground(panel, colour::Orange);
 
     const QFont bold = programFont(8.25, Bold);
@@ -49,7 +49,7 @@ QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSe
         auto *option = new QRadioButton(animals);
         option->setObjectName(QStringLiteral("animalOption%1").arg(i));
         option->setFont(bold);
-        option->setGeometry(twipsRect(0, 480 * i, 6855, 375));
+        place(option, twipsRect(0, 480 * i, 6855, 375));
         setBackground(option, colour::Pink);
         setForeground(option, colour::Maroon);
         group->addButton(option, i);
@@ -123,7 +123,10 @@ void QuestionWindow::display(const QuestionScreen &screen)
     m_message->fit();
     if (changed && !message.isEmpty())
         announce(m_message);
-    m_next->setText(screen.nextCaption);
+    if (m_next->text() != screen.nextCaption) {
+        m_next->setText(screen.nextCaption);
+        fitCaption(m_next, programFont(8.25, Bold));
+    }
 }
 
 } // namespace tavrisk::gui

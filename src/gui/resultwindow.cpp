@@ -20,8 +20,8 @@ QGroupBox *addFrame(QWidget *parent, const char *name, const QString &caption, c
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setFont(font);
-    frame->setGeometry(rect);
+    place(frame, rect);
+    fitTitle(frame, font);
     frame->setFlat(false);
     setBackground(frame, background);
     setForeground(frame, captionColour);

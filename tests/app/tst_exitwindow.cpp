@@ -4,6 +4,7 @@
 #include "core/promotion/texts.h"
 #include "core/web/reminder.h"
 #include "core/web/storeddate.h"
+#include "gui/application.h"
 #include "gui/exitwindow.h"
 
 #include "programtest.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 using namespace tavrisk;
 using namespace tavrisk::app;
@@ -28,7 +30,20 @@ private Q_SLOTS:
     void visitCheckOpensOnce();
     void softwareListLink();
     void referralThroughTheForm();
+    void defaultMessageInTheUsersLanguage();
+
+private:
+    // Types into a field as a user would: in, then out of it again.
+    static void type(gui::ExitWindow *e, const char *name, const QString &text);
 };
+
+void TestExitWindow::type(gui::ExitWindow *e, const char *name, const QString &text)
+{
+    auto *field = e->findChild<QLineEdit *>(name);
+    field->setFocus(Qt::TabFocusReason); // the placeholder clears
+    QTest::keyClicks(field, text);
+    e->exitButton()->setFocus(Qt::TabFocusReason);
+}
 
 void TestExitWindow::exitWindowTabOrder()
 {
@@ -138,19 +153,13 @@ void TestExitWindow::referralThroughTheForm()
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.texts(), QStringList{"Please Enter Proper Email Address"});
 
-    auto type = [&](const char *name, const QString &text) {
-        auto *field = e->findChild<QLineEdit *>(name);
-        field->setFocus(Qt::TabFocusReason); // the placeholder clears
-        QTest::keyClicks(field, text);
-        e->exitButton()->setFocus(Qt::TabFocusReason);
-    };
-    type("emailField", QStringLiteral("ann@mail.example"));
-    type("friendEmailField", QStringLiteral("bob@mail.example"));
-    type("nameField", QString()); // emptied: the placeholder comes back
+    type(e, "emailField", QStringLiteral("ann@mail.example"));
+    type(e, "friendEmailField", QStringLiteral("bob@mail.example"));
+    type(e, "nameField", QString()); // emptied: the placeholder comes back
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.texts().last(), QStringLiteral("Please Enter Your Name"));
-    type("nameField", QStringLiteral("Ann & Co"));
-    type("friendNameField", QStringLiteral("Bob"));
+    type(e, "nameField", QStringLiteral("Ann & Co"));
+    type(e, "friendNameField", QStringLiteral("Bob"));
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QTest::mouseClick(e->submitButton(), Qt::LeftButton);
     QCOMPARE(m_fakes->messages.shown.size(), 2);
@@ -165,6 +174,27 @@ void TestExitWindow::referralThroughTheForm()
             siteHost() + QStringLiteral("%2Fqv-free-tavrisk%2F"));
     QVERIFY(e->isVisible());
     QCOMPARE(e->fieldText(ReferField::Name), QStringLiteral("Ann & Co"));
+}
+
+// The default message goes out in the user's language, encoded like any text.
+void TestExitWindow::defaultMessageInTheUsersLanguage()
+{
+    QVERIFY(!gui::installLanguage(QLocale(QStringLiteral("ru"))).isEmpty());
+    const auto restore = qScopeGuard([] { gui::removeTranslations(); });
+    restartProgram([](FakeServices &) {});
+    gui::ExitWindow *e = exitFromQuestion();
+    QVERIFY(activate(e));
+    type(e, "nameField", QStringLiteral("Ann"));
+    type(e, "emailField", QStringLiteral("ann@mail.example"));
+    type(e, "friendNameField", QStringLiteral("Bob"));
+    type(e, "friendEmailField", QStringLiteral("bob@mail.example"));
+    QTest::mouseClick(e->submitButton(), Qt::LeftButton);
+    QCOMPARE(m_fakes->opener.opened.size(), 1);
+    const QString address = m_fakes->opener.opened[0];
+    // "Your Message" and a line break, in Russian.
+    QVERIFY2(address.contains(QStringLiteral(
+                 "&taf3=%D0%92%D0%B0%D1%88%D0%B5%20%D1%81%D0%BE%D0%BE%D0%B1%D1%89%D0%B5%D0%BD%D0%B8%D0%B5%0D%0A&")),
+             qPrintable(address));
 }
 
 QTEST_MAIN(TestExitWindow)

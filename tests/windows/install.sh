@@ -211,7 +211,8 @@ refute running
 [ "$(stored_duration)" = "$stored" ]
 
 step "the installed files: the program, its DLLs stripped, the licences and README"
-expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll translations/qtbase_de.qm translations/qtbase_fr.qm"
+expected="LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll QVFreeTavrisk.exe README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll"
+for language in de fr es pt_BR ru ja ar; do expected+=" translations/qtbase_$language.qm"; done
 [ "$(cd "$DIR" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs)" = \
     "$(printf '%s\n' $expected | LC_ALL=C sort | xargs)" ]
 for dll in "$DIR"/*.dll "$DIR"/platforms/*.dll; do
