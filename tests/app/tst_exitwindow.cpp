@@ -192,8 +192,8 @@ void TestExitWindow::defaultMessageInTheUsersLanguage()
     QCOMPARE(m_fakes->opener.opened.size(), 1);
     const QString address = m_fakes->opener.opened[0];
     // "Your Message" and a line break, in Russian.
-    QVERIFY2(address.contains(QStringLiteral(
-                 "&taf3=%D0%92%D0%B0%D1%88%D0%B5%20%D1%81%D0%BE%D0%BE%D0%B1%D1%89%D0%B5%D0%BD%D0%B8%D0%B5%0D%0A&")),
+    QVERIFY2(address.contains(QStringLiteral("&taf3=%D0%92%D0%B0%D1%88%D0%B5%20%D1%81%D0%BE%D0%BE%"
+                                             "D0%B1%D1%89%D0%B5%D0%BD%D0%B8%D0%B5%0D%0A&")),
              qPrintable(address));
 }
 
