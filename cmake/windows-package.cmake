@@ -104,6 +104,7 @@ foreach(role Setup Uninstaller)
 endforeach()
 set(CPACK_TAVRISK_MANIFESTS ${PROJECT_BINARY_DIR})
 set(CPACK_TAVRISK_ARTWORK ${PROJECT_SOURCE_DIR}/assets/windows)
+set(CPACK_TAVRISK_LANGUAGES ${PROJECT_SOURCE_DIR}/cmake/NSIS.languages.nsh)
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 # Debian's makensis builds 32-bit installers unless told otherwise, and a
 # 64-bit program wants a 64-bit installer.
