@@ -76,5 +76,13 @@ for app in "${APPS[@]}"; do
     printf '%-10s %15s\n' "$app" "$(sed -n 's/^summary: //p' "$OUT/callgrind.$app")"
 done
 
+# In another language the program also loads its translation and Qt's.
+for locale in de_DE ja_JP ar_EG; do
+    export XDG_CONFIG_HOME="$OUT/config-$locale-cg"
+    env -u LC_ALL LANG="$locale.UTF-8" "$B/bench/bench_measure" --idle 0 -- valgrind --tool=callgrind \
+        --callgrind-out-file="$OUT/callgrind.program-$locale" "${CMD[program]}" >/dev/null 2>&1 || true
+    printf '%-10s %15s\n' "$locale" "$(sed -n 's/^summary: //p' "$OUT/callgrind.program-$locale")"
+done
+
 echo "== 1,000 Show Result / Back round trips in one process"
 "$B/bench/bench_roundtrips"

@@ -8,8 +8,8 @@
 # wizard by keyboard with the desktop shortcut declined and its finish page's
 # Run; its question over a running copy, and a second setup refused meanwhile;
 # downgrades refused silently and asked for; the program starting from the
-# unpacked zip and left running by an update; a deleted install repaired; and
-# the older build signed.
+# unpacked zip and left running by an update; a deleted install repaired; the
+# older build signed; and the program and setup in each language's session.
 source "$(dirname "$0")/lib.sh"
 : "${SOURCE:?source tree}" "${PACKAGES:?folder CPack wrote the packages to}" "${VERSION:?project version}"
 OLD_VERSION=1.9
@@ -72,6 +72,10 @@ setup_windows() { [ "$(xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2
 # The setup's windows on screen, as one line: a box replaced by the next
 # leaves their number as it was, but not their ids.
 setup_ids() { xdotool search --onlyvisible --name '^QV Tavrisk Setup' 2>/dev/null | sort | xargs; }
+# Something drawn on screen: a blank one makes a tiny picture.
+painted() { [ "$(import -window root png:- 2>/dev/null | wc -c)" -gt 5000 ]; }
+# Windows on screen whose title names the product, in any language.
+named_windows() { xdotool search --onlyvisible --name 'QV Tavrisk' 2>/dev/null | sort | xargs; }
 # box_after ID...: a setup window on screen that is none of those given.
 box_after() {
     local id
@@ -124,7 +128,8 @@ done
 refute osslsigncode verify -in "$SETUP" >/dev/null 2>&1
 # A 32-bit Windows cannot start this 64-bit setup; a 32-bit build of the
 # script checks for it itself.
-grep -qF 'needs a 64-bit Windows' "$SOURCE/cmake/NSIS.template.in"
+grep -qF 'Fail "$(Needs64)"' "$SOURCE/cmake/NSIS.template.in"
+grep -qF 'needs a 64-bit Windows' "$SOURCE/cmake/NSIS.languages.nsh"
 manifest=$(resource "$BUILD/QVFreeTavrisk.exe" 24)
 grep -q 'level="asInvoker"' <<<"$manifest"
 grep -q 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' <<<"$manifest"
@@ -414,9 +419,43 @@ logged "The files of QV Tavrisk $VERSION are gone from C:\Program Files\QV Tavri
 test -e "$DIR/Uninstall.exe"
 [ "$(entries)" = 1 ]
 
-step "in a German session the installed program speaks German, Qt's texts too"
+step "in each language's session the program, Qt's texts and the setup speak it"
 exit_program
-LANG=de_DE.UTF-8 start_program "$DIR"
-wait_until 60 shown 530
-# (Wine's debug channel keeps the quotes escaped.)
-wait_until 20 grep -q "language .*de_DE.* Qt's texts .*de" <(program_log)
+# Wine takes the session's language from the C library's locale, made here.
+export LOCPATH=$OUT/locales
+mkdir -p "$LOCPATH" "$OUT/screenshots"
+# A Japanese Windows has a Japanese font in its Fonts folder.
+cp /usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+while read -r locale welcome; do
+    language=${locale%_*}
+    [ "$locale" != pt_BR ] || language=pt_BR
+    localedef -i "$locale" -f UTF-8 "$LOCPATH/$locale.UTF-8"
+    : >"$OUT/app.log"
+    LANG=$locale.UTF-8 start_program "$DIR"
+    wait_until 60 shown 530
+    # (Wine's debug channel keeps the quotes escaped.)
+    wait_until 20 grep -q "language .*$language.* Qt's texts .*$language" <(program_log)
+    wait_until 20 painted
+    import -window root "$OUT/screenshots/program-$language.png"
+    end_all_copies
+    LANG=$locale.UTF-8 wine "$SETUP" &
+    PIDS+=($!)
+    wait_until 60 shows "$welcome"
+    import -window root "$OUT/screenshots/setup-$language.png"
+    # Cancel, and Yes to "are you sure?", whatever their words.
+    wizard=$(named_windows)
+    focus_box "$wizard"
+    keys Escape
+    wait_until 20 test "$(named_windows)" != "$wizard"
+    focus_box "$(named_windows | tr ' ' '\n' | grep -vx "$wizard")"
+    keys Return
+    wait_until 20 refute shows "$welcome"
+done <<'LIST'
+de_DE ein Persönlichkeitstest, erzählt als Wüstengeschichte
+fr_FR un test de personnalité raconté comme une histoire
+es_ES un test de personalidad contado como una historia
+pt_BR um teste de personalidade contado como uma história
+ru_RU тест личности в виде истории о пустыне
+ja_JP 砂漠の物語で語られる性格テスト
+ar_EG اختبار للشخصية في صورة حكاية صحراوية
+LIST
