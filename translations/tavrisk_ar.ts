@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>QV Tavrisk is a fun game and tells you more about what is precious to you. This is a personality test based on Japanese Animal Archetypes. All rights in this program belong to its publisher, Quorvane Softwares.</source>
-        <translation>QV Tavrisk لعبة ممتعة تكشف لك المزيد عمّا هو ثمين في حياتك. إنه اختبار للشخصية قائم على النماذج الحيوانية اليابانية. جميع الحقوق في هذا البرنامج محفوظة لناشره Quorvane Softwares.</translation>
+        <translation>إن QV Tavrisk لعبة ممتعة تكشف لك المزيد عمّا هو ثمين في حياتك. إنه اختبار للشخصية قائم على النماذج الحيوانية اليابانية. جميع الحقوق في هذا البرنامج محفوظة لناشره Quorvane Softwares.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all things quorvane. To help %1 develop and maintain this software visit Quorvane regularly.</source>
-        <translation>%1 منتدى نقاش مجاني على الإنترنت لكل ما يخص Quorvane. لمساعدة %1 على تطوير هذا البرنامج وصيانته، زُر Quorvane بانتظام.</translation>
+        <translation>يُعدّ %1 منتدى نقاش مجانيًا على الإنترنت لكل ما يخص Quorvane. لمساعدة %1 على تطوير هذا البرنامج وصيانته، زُر Quorvane بانتظام.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit %1 regularly and take part in the various discussions and activites to help us maintain and develop more Quorvane Softwares.</source>
@@ -220,7 +220,7 @@ Choose one of the below</source>
     </message>
     <message>
         <source>QV Tavrisk is a fun game and tells you more about what is precious to you. Take the test now and have fun!</source>
-        <translation>QV Tavrisk لعبة ممتعة تكشف لك المزيد عمّا هو ثمين في حياتك. خُض الاختبار الآن واستمتع!</translation>
+        <translation>إن QV Tavrisk لعبة ممتعة تكشف لك المزيد عمّا هو ثمين في حياتك. خُض الاختبار الآن واستمتع!</translation>
     </message>
     <message>
         <source>Imagine you are traveling in a desert with five animals. You are tired and have very less water. The only way you will survive this journey is by letting the animals go.</source>

@@ -745,6 +745,14 @@ void TestLayout::mirroredRightToLeft()
             if (l->alignment() & Qt::AlignLeft)
                 QVERIFY2(shown & (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
                          qPrintable(l->objectName()));
+            // A wrapped paragraph takes its direction from its first letter:
+            // an Arabic one must not open with a Latin name.
+            const QString text = l->text();
+            const bool hasRightToLeft = std::any_of(text.begin(), text.end(), [](QChar c) {
+                return c.direction() == QChar::DirAL || c.direction() == QChar::DirR;
+            });
+            if (rightToLeft && hasRightToLeft)
+                QVERIFY2(text.isRightToLeft(), qPrintable(text));
         }
         for (const QRadioButton *r : w->findChildren<QRadioButton *>()) {
             QStyleOptionButton option;
