@@ -1,6 +1,7 @@
 #include "gui/application.h"
 
 #include "core/platform/log.h"
+#include "gui/look.h"
 #include "gui/pseudolanguage.h"
 #include "gui/style.h"
 
@@ -53,6 +54,7 @@ void removeTranslations()
     QCoreApplication::removeTranslator(&qtTexts());
     QCoreApplication::removeTranslator(&ownTexts());
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    useFontsFor(QLocale::c());
 }
 
 QString installLanguage(const QLocale &locale)
@@ -76,6 +78,7 @@ QString installLanguage(const QLocale &locale)
         QCoreApplication::installTranslator(&qt);
     // Set, not left to Qt's guess from its own texts, which may be missing.
     QGuiApplication::setLayoutDirection(chosen.textDirection());
+    useFontsFor(chosen);
     qCDebug(lcApp) << "language" << own.language() << "Qt's texts" << qt.language()
                    << QGuiApplication::layoutDirection();
     return own.language();

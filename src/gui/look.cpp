@@ -1,23 +1,51 @@
 #include "gui/look.h"
 
 #include <QFontDatabase>
+#include <QLocale>
 #include <QPalette>
 #include <QStyle>
 #include <QWidget>
 
 namespace tavrisk::gui {
 
-QFont programFont(qreal points, FontStyle style)
+namespace {
+
+// Looked up among the installed families: a family list would send every new
+// size through the missing family's lookup, and hasFamily() would run the
+// name through every substitution rule first.
+QString defaultFamily()
 {
-    // Looked up once, among the installed families: a family list would send
-    // every new size through the missing family's lookup, and hasFamily()
-    // would run the name through every substitution rule first.
     static const QString family =
         QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
             ? QStringLiteral("Verdana")
             : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    return family;
+}
+
+bool &unhinted()
+{
+    static bool value = false;
+    return value;
+}
+
+} // namespace
+
+void useFontsFor(const QLocale &language)
+{
+    // Japanese brings hundreds of ideographs, Arabic four forms of each
+    // letter, each glyph loaded and hinted apart at every size: hinting does
+    // little for them at these sizes and made start-up a tenth (Arabic) to a
+    // third (Japanese) slower.
+    const QLocale::Language l = language.language();
+    unhinted() = l == QLocale::Japanese || l == QLocale::Arabic;
+}
+
+QFont programFont(qreal points, FontStyle style)
+{
+    QFont font(defaultFamily());
     font.setStyleHint(QFont::SansSerif);
+    if (unhinted())
+        font.setHintingPreference(QFont::PreferNoHinting);
     font.setPointSizeF(points);
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);

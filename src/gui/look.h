@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QLocale;
 class QWidget;
 
 // Units, colours and fonts of the windows' layouts.
@@ -44,6 +45,8 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b)
 
 // Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
 QFont programFont(qreal points, FontStyle style = Regular);
+// Sets the fonts up for texts in `language`; call before any window is built.
+void useFontsFor(const QLocale &language);
 
 // Sets `widget`'s geometry to `rect`, given left to right within its parent,
 // which is sized already; right to left, the rectangle is mirrored in it.
