@@ -10,10 +10,10 @@ namespace {
 // which the program's fonts all carry.
 QChar accented(QChar c)
 {
-    static constexpr QStringView plain = u"ACDEGHIJKLNORSTUWYZacdeghijklnorstuwyz";
-    static constexpr QStringView marked = u"ÅÇĎÉĜĤÎĴĶĹÑÖŔŠŢÜŴÝŽåçďéĝĥîĵķĺñöŕšţüŵýž";
-    const qsizetype i = plain.indexOf(c);
-    return i < 0 ? c : marked[i];
+    static constexpr QStringView Plain = u"ACDEGHIJKLNORSTUWYZacdeghijklnorstuwyz";
+    static constexpr QStringView Marked = u"ÅÇĎÉĜĤÎĴĶĹÑÖŔŠŢÜŴÝŽåçďéĝĥîĵķĺñöŕšţüŵýž";
+    const qsizetype i = Plain.indexOf(c);
+    return i < 0 ? c : Marked[i];
 }
 
 } // namespace
@@ -34,10 +34,10 @@ QString pseudoText(const QString &source)
             out.append(source[++i]);
     }
     // Words rather than one run, so that wrapped labels can break them.
-    static constexpr QStringView filler = u" ĺöŕéŋ îšüŋ ďöĺöŕ šîţ áŋéţ";
+    static constexpr QStringView Filler = u" ĺöŕéŋ îšüŋ ďöĺöŕ šîţ áŋéţ";
     const qsizetype extra = (source.size() * 2 + 4) / 5;
     for (qsizetype n = 0; n < extra; ++n)
-        out.append(filler[n % filler.size()]);
+        out.append(Filler[n % Filler.size()]);
     out.append(u']');
     return out;
 }
