@@ -22,29 +22,52 @@ QString defaultFamily()
     return family;
 }
 
-bool &unhinted()
+// Set for a language whose script the default family lacks or draws slowly.
+struct Fonts
 {
-    static bool value = false;
-    return value;
+    QString family;
+    bool unhinted = false;
+};
+
+Fonts &languageFonts()
+{
+    static Fonts fonts;
+    return fonts;
+}
+
+// A Japanese family the system has, Windows' own first.
+QString japaneseFamily()
+{
+    const QStringList installed = QFontDatabase::families(QFontDatabase::Japanese);
+    for (const char *name : {"Yu Gothic UI", "Meiryo UI", "MS UI Gothic", "Noto Sans CJK JP",
+                             "VL PGothic", "IPAPGothic", "VL Gothic", "IPAGothic"}) {
+        if (installed.contains(QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    return installed.value(0);
 }
 
 } // namespace
 
 void useFontsFor(const QLocale &language)
 {
-    // Japanese brings hundreds of ideographs, Arabic four forms of each
+    Fonts &fonts = languageFonts();
+    // Japanese brings hundreds of ideographs, Arabic up to four forms of each
     // letter, each glyph loaded and hinted apart at every size: hinting does
     // little for them at these sizes and made start-up a tenth (Arabic) to a
-    // third (Japanese) slower.
-    const QLocale::Language l = language.language();
-    unhinted() = l == QLocale::Japanese || l == QLocale::Arabic;
+    // half (Japanese) slower. Japanese glyphs found text by text among the
+    // fallback fonts cost as much again: a Japanese family draws it all.
+    fonts.unhinted =
+        language.language() == QLocale::Japanese || language.language() == QLocale::Arabic;
+    fonts.family = language.language() == QLocale::Japanese ? japaneseFamily() : QString();
 }
 
 QFont programFont(qreal points, FontStyle style)
 {
-    QFont font(defaultFamily());
+    const Fonts &fonts = languageFonts();
+    QFont font(fonts.family.isEmpty() ? defaultFamily() : fonts.family);
     font.setStyleHint(QFont::SansSerif);
-    if (unhinted())
+    if (fonts.unhinted)
         font.setHintingPreference(QFont::PreferNoHinting);
     font.setPointSizeF(points);
     font.setBold(style & Bold);

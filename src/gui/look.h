@@ -43,7 +43,8 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b)
     return FontStyle(unsigned(a) | unsigned(b));
 }
 
-// Verdana where installed, else a close sans serif (DejaVu Sans on Debian).
+// Verdana where installed, else a close sans serif (DejaVu Sans on Debian);
+// in Japanese, a Japanese family.
 QFont programFont(qreal points, FontStyle style = Regular);
 // Sets the fonts up for texts in `language`; call before any window is built.
 void useFontsFor(const QLocale &language);
