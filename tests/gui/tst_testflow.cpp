@@ -142,13 +142,16 @@ void TestFlow::resultInTheUsersLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("monkey");
-    QTest::newRow("German") << "de" << "Affe";
-    QTest::newRow("French") << "fr" << "Singe";
-    QTest::newRow("Spanish") << "es" << "Mono";
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "Macaco";
-    QTest::newRow("Russian") << "ru" << "\u041e\u0431\u0435\u0437\u044c\u044f\u043d\u0430";
-    QTest::newRow("Japanese") << "ja" << "\u30b5\u30eb";
-    QTest::newRow("Arabic") << "ar" << "\u0627\u0644\u0642\u0631\u062f";
+    auto row = [](const char *name, const char *language, const char *monkey) {
+        QTest::newRow(name) << QString::fromLatin1(language) << QString::fromUtf8(monkey);
+    };
+    row("German", "de", "Affe");
+    row("French", "fr", "Singe");
+    row("Spanish", "es", "Mono");
+    row("Brazilian Portuguese", "pt_BR", "Macaco");
+    row("Russian", "ru", "\u041e\u0431\u0435\u0437\u044c\u044f\u043d\u0430");
+    row("Japanese", "ja", "\u30b5\u30eb");
+    row("Arabic", "ar", "\u0627\u0644\u0642\u0631\u062f");
 }
 
 // The give-up steps compare captions: in another language the result must
