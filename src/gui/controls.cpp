@@ -49,15 +49,11 @@ void fitCaption(QAbstractButton *button, const QFont &font)
         : qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
                                                : QStyle::SE_PushButtonContents;
     const QRect room = button->style()->subElementRect(contents, &option, button);
-    QFont fitted = font;
-    while (fitted.pointSizeF() > MinimumFittedPoints) {
+    button->setFont(shrunkToFit(font, [&](const QFont &f) {
         const QSize needs =
-            QFontMetrics(fitted).size(Qt::TextShowMnemonic | Qt::TextSingleLine, button->text());
-        if (needs.width() <= room.width() && needs.height() <= button->height())
-            break;
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-    }
-    button->setFont(fitted);
+            QFontMetrics(f).size(Qt::TextShowMnemonic | Qt::TextSingleLine, button->text());
+        return needs.width() <= room.width() && needs.height() <= button->height();
+    }));
 }
 
 void fitTitle(QGroupBox *panel, const QFont &font)
@@ -67,17 +63,12 @@ void fitTitle(QGroupBox *panel, const QFont &font)
     option.text = panel->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     option.textAlignment = panel->alignment();
-    QFont fitted = font;
-    for (;;) {
+    panel->setFont(shrunkToFit(font, [&](const QFont &f) {
         // The style places the title by the panel's font metrics.
-        option.fontMetrics = QFontMetrics(fitted);
-        const QRect title = panel->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, panel);
-        if (panel->rect().contains(title) || fitted.pointSizeF() <= MinimumFittedPoints)
-            break;
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-    }
-    panel->setFont(fitted);
+        option.fontMetrics = QFontMetrics(f);
+        return panel->rect().contains(panel->style()->subControlRect(
+            QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, panel));
+    }));
 }
 
 Group::Group(QWidget *parent, const char *name, const QString &accessibleName, const QRect &rect)

@@ -25,14 +25,10 @@ static QFont fittedFont(QFont font, const QString &text, int flags, QSize room)
         font.setPointSizeF(*known);
         return font;
     }
-    auto fits = [&] {
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), room), flags, text);
+    font = shrunkToFit(font, [&](const QFont &f) {
+        const QRect needed = QFontMetrics(f).boundingRect(QRect(QPoint(), room), flags, text);
         return needed.width() <= room.width() && needed.height() <= room.height();
-    };
-    // Today's labels fit at their own size or a step or two below, so
-    // stepping down measures least (bisection would start in the middle).
-    while (!fits() && font.pointSizeF() > MinimumFittedPoints)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    });
     fitted.insert(key, font.pointSizeF());
     return font;
 }

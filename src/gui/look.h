@@ -37,6 +37,17 @@ inline const QColor Navy{0, 0, 128};
 // poorly, and only a text that cannot fit otherwise goes there.
 inline constexpr qreal MinimumFittedPoints = 6.0;
 
+// `font` stepped down a quarter point at a time until `fits(font)` holds or
+// it reaches MinimumFittedPoints. Texts fit at their own size or a step or
+// two below, so stepping down measures least (bisection would start in the
+// middle).
+template <typename Fits> QFont shrunkToFit(QFont font, Fits fits)
+{
+    while (font.pointSizeF() > MinimumFittedPoints && !fits(font))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
 enum FontStyle : unsigned { Regular = 0, Bold = 1, Underline = 2 };
 constexpr FontStyle operator|(FontStyle a, FontStyle b)
 {

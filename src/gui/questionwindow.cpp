@@ -15,6 +15,12 @@
 
 namespace tavrisk::gui {
 
+// The window's texts, the Next button's among them, before any fitting.
+static QFont boldFont()
+{
+    return programFont(8.25, Bold);
+}
+
 QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSet::Question)
 {
     QWidget *top = addBand(client(), "topBand", twipsRect(0, 0, 7860, 615), colour::Pink);
@@ -26,7 +32,7 @@ QuestionWindow::QuestionWindow() : MainForm("questionWindow", 7860, 6855, MenuSe
     place(panel, twipsRect(0, 600, 7860, 5295));
     setBackground(panel, colour::Orange);
 
-    const QFont bold = programFont(8.25, Bold);
+    const QFont bold = boldFont();
     LinkLabel *title = addLink(panel, "titleLink", text::titleLabel(),
                                twipsRect(120, 240, 7575, 375), bold, Qt::black);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -125,7 +131,7 @@ void QuestionWindow::display(const QuestionScreen &screen)
         announce(m_message);
     if (m_next->text() != screen.nextCaption) {
         m_next->setText(screen.nextCaption);
-        fitCaption(m_next, programFont(8.25, Bold));
+        fitCaption(m_next, boldFont());
     }
 }
 
